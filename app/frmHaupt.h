@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/Platform.h"
+#include "history/clHistoryPuffer.h"
+#include "platform/controls/ImageList.h"
+#include "platform/controls/ListView.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/Toolbar.h"
+#include "platform/controls/TreeView.h"
+
+#include <string>
+#include <string_view>
+
+namespace veltrano::app {
+
+// A control's placement in twips.
+struct Rect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// The main window's state and behaviour; the front end draws it and forwards its events.
+class frmHaupt {
+public:
+    // Design-time sizes in twips.
+    static constexpr int kDesignClientWidth = 11595;
+    static constexpr int kDesignClientHeight = 6555;
+    static constexpr int kToolbarHeight = 630;
+    static constexpr int kStatusBarHeight = 375;
+    static constexpr int kMinimumOuterSize = 3800;
+
+    explicit frmHaupt(Platform platform);
+    frmHaupt(const frmHaupt&) = delete;
+    frmHaupt& operator=(const frmHaupt&) = delete;
+
+    // Form_Load: status panel, the eight buttons, a new history, button states.
+    void Load();
+
+    void SetReady(bool ready);
+    void UpdateHistoryButtons();
+    void OnButtonClick(std::string_view key);
+    void OnResize();
+    void OnNodeClick();
+    void OnColumnClick(int columnIndex); // 1-based column header index
+    void OnListDoubleClick();
+
+    Platform& Services() noexcept { return platform_; }
+    forms::FormsRuntime& Forms() noexcept { return platform_.forms; }
+
+    // Controls.
+    controls::TreeView tvACT;
+    controls::ListView lvACT;
+    controls::Toolbar Toolbar;
+    controls::StatusBar StatusBar{{"Status"}};
+    controls::ImageList ilButtons;
+    controls::ImageList ilTVIcons;
+    controls::ImageList ilSortierung;
+
+    // Shared members.
+    controls::StatusBar::Panel* StatusPanel = nullptr;
+    history::clHistoryPuffer History;
+    std::string LastSearchText;
+
+    // Geometry in twips, kept by the front end: outer size, inner size, state.
+    int Width = kDesignClientWidth;
+    int Height = kDesignClientHeight;
+    int ScaleWidth = kDesignClientWidth;
+    int ScaleHeight = kDesignClientHeight;
+    WindowState State = WindowState::Normal;
+    Rect tvACTRect{120, 720, 3375, 5100};
+    Rect lvACTRect{3600, 720, 7875, 5100};
+
+private:
+    Platform platform_;
+};
+
+// Numbers right-aligned to five characters, so that a text sort orders them by value.
+std::string PadNumericText(std::string_view text);
+
+} // namespace veltrano::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace veltrano::controls {
+
+// A control's run-time error, with the numbers the common controls report.
+class ControlError : public std::runtime_error {
+public:
+    ControlError(std::int32_t number, const std::string& description)
+        : std::runtime_error(description), number_(number) {}
+    std::int32_t Number() const noexcept { return number_; }
+    std::string Description() const { return what(); }
+
+private:
+    std::int32_t number_;
+};
+
+namespace errors {
+inline constexpr std::int32_t kInvalidPropertyValue = 380;
+inline constexpr std::int32_t kIndexOutOfBounds = 35600;
+inline constexpr std::int32_t kElementNotFound = 35601;
+inline constexpr std::int32_t kKeyNotUnique = 35602;
+inline constexpr std::int32_t kInvalidKey = 35603;
+} // namespace errors
+
+} // namespace veltrano::controls

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "platform/controls/ControlError.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace veltrano::controls {
+
+// The tree control's data and behaviour. Nodes are addressed by their tree-wide 1-based Index
+// (32-bit; 0 means "no node"). Storage is contiguous: one small record per node, texts in a
+// shared character arena, tags and image keys interned.
+class TreeView {
+public:
+    using Index = std::int32_t;
+
+    enum Relationship : int { tvwFirst = 0, tvwLast = 1, tvwNext = 2, tvwPrevious = 3, tvwChild = 4 };
+    enum LabelEditMode : int { tvwAutomatic = 0, tvwManual = 1 };
+
+    // Receives every change so that a view can follow the model.
+    class Listener {
+    public:
+        virtual ~Listener() = default;
+        virtual void TreeAboutToClear() {}
+        virtual void TreeCleared() {}
+        // parent 0 = top level; row = 0-based position among its siblings.
+        virtual void NodeAboutToBeAdded(Index parent, std::int32_t row) {}
+        virtual void NodeAdded(Index node) {}
+        virtual void NodeChanged(Index node) {}
+        virtual void SelectionChanged(Index node) {}
+        virtual void ExpandedChanged(Index node, bool expanded) {}
+        virtual void ScrollToRequested(Index node) {}
+        virtual void EnabledChanged(bool enabled) {}
+    };
+
+    TreeView();
+
+    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+
+    // Nodes.Add(relative, relationship, key, text, image). relative 0 adds a top-level node.
+    // A duplicate non-empty key raises ControlError 35602; an unknown relative raises 35600.
+    Index Add(Index relative, int relationship, std::string_view key, std::string_view text,
+              std::string_view image = {});
+    void Clear();
+    std::int32_t Count() const noexcept;
+    bool Exists(Index node) const noexcept { return node >= 1 && node <= Count(); }
+    // Lookup by key: 0 when absent.
+    Index Find(std::string_view key) const;
+    // Lookup by key that raises 35601 when absent (Nodes("key")).
+    Index ByKey(std::string_view key) const;
+
+    // Node properties. An index that names no node raises ControlError 35600.
+    std::string_view Text(Index node) const;
+    void SetText(Index node, std::string_view text);
+    std::string_view Key(Index node) const;
+    std::string_view Tag(Index node) const;
+    void SetTag(Index node, std::string_view tag);
+    std::string_view Image(Index node) const;
+
+    Index Parent(Index node) const;       // 0 for a top-level node
+    Index Child(Index node) const;        // first child, 0 when none
+    Index FirstSibling(Index node) const; // first node of the same parent
+    Index LastSibling(Index node) const;
+    Index Next(Index node) const;     // next sibling, 0 at the end
+    Index Previous(Index node) const; // previous sibling, 0 at the start
+    std::int32_t Children(Index node) const;
+    // 0-based position of a node among its siblings.
+    std::int32_t Row(Index node) const;
+    // The row-th child of parent (0 = top level), 0 when out of range. Sequential access is O(1).
+    Index ChildAt(Index parent, std::int32_t row) const;
+    Index Root() const noexcept { return firstRoot_; }
+    std::int32_t RootCount() const noexcept { return rootCount_; }
+
+    bool Expanded(Index node) const;
+    void SetExpanded(Index node, bool expanded);
+    // Expands every ancestor and asks the view to scroll the node into sight.
+    void EnsureVisible(Index node);
+
+    Index SelectedItem() const noexcept { return selected_; }
+    void SetSelected(Index node); // 0 clears the selection
+
+    int LabelEdit() const noexcept { return labelEdit_; }
+    void SetLabelEdit(int mode) noexcept { labelEdit_ = mode; }
+    bool Enabled() const noexcept { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    // Memory held by the node records, the text arena and the key map (for measurement).
+    std::size_t MemoryUsage() const noexcept;
+
+private:
+    struct Node {
+        Index parent = 0;
+        Index firstChild = 0;
+        Index lastChild = 0;
+        Index next = 0;
+        Index prev = 0;
+        std::int32_t childCount = 0;
+        std::int32_t row = 0;
+        std::uint32_t textOffset = 0;
+        std::uint32_t textLength = 0;
+        std::uint32_t keyOffset = 0;
+        std::uint32_t keyLength = 0;
+        std::uint16_t tag = 0;   // interned; 0 = no tag
+        std::uint16_t image = 0; // interned; 0 = no image
+        bool expanded = false;
+    };
+
+    const Node& At(Index node) const;
+    Node& At(Index node);
+    std::string_view ArenaText(std::uint32_t offset, std::uint32_t length) const;
+    std::uint32_t StoreText(std::string_view text, std::uint32_t& length);
+    std::uint16_t Intern(std::vector<std::string>& table, std::string_view text);
+    void Link(Index node, Index parent, Index before); // before 0 = append
+    void Renumber(Index firstOfRun, std::int32_t startRow);
+
+    std::vector<Node> nodes_;
+    std::string arena_;
+    std::vector<std::string> tags_{""};
+    std::vector<std::string> images_{""};
+    std::unordered_map<std::string, Index> keys_;
+    Index firstRoot_ = 0;
+    Index lastRoot_ = 0;
+    std::int32_t rootCount_ = 0;
+    Index selected_ = 0;
+    int labelEdit_ = tvwAutomatic;
+    bool enabled_ = true;
+    Listener* listener_ = nullptr;
+    mutable Index cursorParent_ = -1;
+    mutable Index cursorNode_ = 0;
+    mutable std::int32_t cursorRow_ = 0;
+};
+
+} // namespace veltrano::controls
