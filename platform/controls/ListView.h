@@ -50,14 +50,15 @@ public:
         virtual ~Listener() = default;
         virtual void ListAboutToReset() {}
         virtual void ListReset() {} // columns or rows replaced, or re-sorted
-        virtual void RowsAboutToBeInserted(std::int32_t first, std::int32_t last) {}
+        virtual void RowsAboutToBeInserted(std::int32_t /*first*/, std::int32_t /*last*/) {}
         virtual void RowsInserted() {}
-        virtual void CellChanged(std::int32_t row, std::int32_t column) {} // 1-based row, 0-based column
+        virtual void CellChanged(std::int32_t /*row*/, std::int32_t /*column*/) {
+        } // 1-based row, 0-based column
         virtual void HeaderChanged() {}
-        virtual void SelectionChanged(std::int32_t row) {}
-        virtual void ScrollToRequested(std::int32_t row) {}
-        virtual void ColumnWidthRequested(std::int32_t column) {} // 0-based
-        virtual void EnabledChanged(bool enabled) {}
+        virtual void SelectionChanged(std::int32_t /*row*/) {}
+        virtual void ScrollToRequested(std::int32_t /*row*/) {}
+        virtual void ColumnWidthRequested(std::int32_t /*column*/) {} // 0-based
+        virtual void EnabledChanged(bool /*enabled*/) {}
     };
 
     void SetListener(Listener* listener) noexcept { listener_ = listener; }
@@ -66,7 +67,7 @@ public:
     void ColumnHeadersClear();
     std::int32_t ColumnHeadersAdd(std::string_view key, std::string_view text); // returns Index
     std::int32_t ColumnCount() const noexcept { return static_cast<std::int32_t>(columns_.size()); }
-    const Column& ColumnHeader(std::int32_t index) const; // 35600 when out of range
+    const Column& ColumnHeader(std::int32_t index) const;      // 35600 when out of range
     std::int32_t ColumnIndexByKey(std::string_view key) const; // 35601 when absent
     void SetColumnAlignment(std::int32_t index, int alignment);
     void SetColumnWidth(std::int32_t index, int width); // LVM_SETCOLUMNWIDTH semantics

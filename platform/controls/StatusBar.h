@@ -26,7 +26,7 @@ public:
     class Listener {
     public:
         virtual ~Listener() = default;
-        virtual void PanelTextChanged(const std::string& key, const std::string& text) {}
+        virtual void PanelTextChanged(const std::string& /*key*/, const std::string& /*text*/) {}
     };
 
     explicit StatusBar(std::vector<std::string> panelKeys);

@@ -22,8 +22,8 @@ public:
     public:
         virtual ~Listener() = default;
         virtual void ButtonsReset() {}
-        virtual void ButtonChanged(std::int32_t index) {} // 1-based
-        virtual void EnabledChanged(bool enabled) {}
+        virtual void ButtonChanged(std::int32_t /*index*/) {} // 1-based
+        virtual void EnabledChanged(bool /*enabled*/) {}
     };
 
     void SetListener(Listener* listener) noexcept { listener_ = listener; }
@@ -32,7 +32,7 @@ public:
     // A duplicate key raises 35602.
     std::int32_t ButtonsAdd(std::string_view key, std::string_view caption, std::string_view image);
     std::int32_t Count() const noexcept { return static_cast<std::int32_t>(buttons_.size()); }
-    const Button& At(std::int32_t index) const; // 1-based, 35600 when out of range
+    const Button& At(std::int32_t index) const;      // 1-based, 35600 when out of range
     const Button& ByKey(std::string_view key) const; // 35601 when absent
     void SetButtonEnabled(std::string_view key, bool enabled);
 

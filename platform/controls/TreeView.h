@@ -17,7 +17,13 @@ class TreeView {
 public:
     using Index = std::int32_t;
 
-    enum Relationship : int { tvwFirst = 0, tvwLast = 1, tvwNext = 2, tvwPrevious = 3, tvwChild = 4 };
+    enum Relationship : int {
+        tvwFirst = 0,
+        tvwLast = 1,
+        tvwNext = 2,
+        tvwPrevious = 3,
+        tvwChild = 4
+    };
     enum LabelEditMode : int { tvwAutomatic = 0, tvwManual = 1 };
 
     // Receives every change so that a view can follow the model.
@@ -27,13 +33,13 @@ public:
         virtual void TreeAboutToClear() {}
         virtual void TreeCleared() {}
         // parent 0 = top level; row = 0-based position among its siblings.
-        virtual void NodeAboutToBeAdded(Index parent, std::int32_t row) {}
-        virtual void NodeAdded(Index node) {}
-        virtual void NodeChanged(Index node) {}
-        virtual void SelectionChanged(Index node) {}
-        virtual void ExpandedChanged(Index node, bool expanded) {}
-        virtual void ScrollToRequested(Index node) {}
-        virtual void EnabledChanged(bool enabled) {}
+        virtual void NodeAboutToBeAdded(Index /*parent*/, std::int32_t /*row*/) {}
+        virtual void NodeAdded(Index /*node*/) {}
+        virtual void NodeChanged(Index /*node*/) {}
+        virtual void SelectionChanged(Index /*node*/) {}
+        virtual void ExpandedChanged(Index /*node*/, bool /*expanded*/) {}
+        virtual void ScrollToRequested(Index /*node*/) {}
+        virtual void EnabledChanged(bool /*enabled*/) {}
     };
 
     TreeView();
