@@ -8,6 +8,7 @@
 #include "platform/controls/Toolbar.h"
 #include "platform/controls/TreeView.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,21 @@ struct Rect {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
+class frmHaupt;
+
+// The commands and handlers that other subsystems provide; an empty one does nothing.
+struct Commands {
+    std::function<void(frmHaupt&)> SurveyDatabase;
+    std::function<void(frmHaupt&)> CopyTable;
+    std::function<void(frmHaupt&)> Search;
+    std::function<void(frmHaupt&)> Replace;
+    std::function<void(frmHaupt&)> Save;
+    std::function<void(frmHaupt&)> Info;
+    std::function<void(frmHaupt&)> NodeClick;
+    std::function<void(frmHaupt&, int)> ColumnClick;
+    std::function<void(frmHaupt&)> ListDoubleClick;
+};
+
 // The main window's state and behaviour; the front end draws it and forwards its events.
 class frmHaupt {
 public:
@@ -33,7 +49,7 @@ public:
     static constexpr int kStatusBarHeight = 375;
     static constexpr int kMinimumOuterSize = 3800;
 
-    explicit frmHaupt(Platform platform);
+    explicit frmHaupt(Platform platform, Commands commands = {});
     frmHaupt(const frmHaupt&) = delete;
     frmHaupt& operator=(const frmHaupt&) = delete;
 
@@ -49,6 +65,7 @@ public:
     void OnListDoubleClick();
 
     Platform& Services() noexcept { return platform_; }
+    Commands& Handlers() noexcept { return commands_; }
     forms::FormsRuntime& Forms() noexcept { return platform_.forms; }
 
     // Controls.
@@ -56,9 +73,12 @@ public:
     controls::ListView lvACT;
     controls::Toolbar Toolbar;
     controls::StatusBar StatusBar{{"Status"}};
-    controls::ImageList ilButtons;
-    controls::ImageList ilTVIcons;
-    controls::ImageList ilSortierung;
+    controls::ImageList ilButtons{16, 16, {"SurveyDatabase", "CopyTable", "Back", "For", "Info",
+                                           "Save", "Replace", "Search"}};
+    controls::ImageList ilTVIcons{16, 16, {"Datenbank", "Eigenschaft", "Feld", "Felder",
+                                           "PopupItem", "PopupListe", "Tabelle", "Tabellen",
+                                           "User", "Users"}};
+    controls::ImageList ilSortierung{9, 5, {"Aufsteigend", "Absteigend"}};
 
     // Shared members.
     controls::StatusBar::Panel* StatusPanel = nullptr;
@@ -75,7 +95,12 @@ public:
     Rect lvACTRect{3600, 720, 7875, 5100};
 
 private:
+    void GoInHistory(bool forward);
+    bool FelderNodeSelected() const;
+    void Run(const std::function<void(frmHaupt&)>& command);
+
     Platform platform_;
+    Commands commands_;
 };
 
 // Numbers right-aligned to five characters, so that a text sort orders them by value.
