@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the CI build (warnings are errors) and the
+# address/undefined-behaviour sanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+jobs=$(nproc)
+
+for preset in ci asan; do
+  echo "== $preset: configure and build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  echo "== $preset: test"
+  ctest --preset "$preset" -j "$jobs"
+done
+
+echo "== benchmarks: one run each on the smallest size (a smoke test, not a measurement)"
+if [ -x build/ci/bin/veltrano-bench ]; then
+  build/ci/bin/veltrano-bench --smoke
+fi
