@@ -1,0 +1,49 @@
+#include "scan/modKonstantenArrays.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrano::scan {
+namespace {
+
+TEST(KonstantenArrays, InitFillsBothTablesInCodeOrder) {
+    InitKonstantenArrays();
+    const FeldTypenTabelle expectedTypes{"None",
+                                         "String",
+                                         "String Uppercase",
+                                         "String Lowercase",
+                                         "String Initial Capital",
+                                         "Numeric",
+                                         "Numeric Currency",
+                                         "TimeStamp",
+                                         "Date",
+                                         "Time",
+                                         "DateTime",
+                                         "Blob",
+                                         "Binary",
+                                         "UniqueID",
+                                         "Phone",
+                                         "String URL"};
+    EXPECT_EQ(FeldTypen(), expectedTypes);
+    const EingabeRegelnTabelle expectedRules{"No rules", "Data is required", "Only drop-down list",
+                                             "Protected", "Unkown"};
+    EXPECT_EQ(EingabeRegeln(), expectedRules);
+
+    // A second call keeps the same tables in place.
+    const std::string* first = &FeldTypen()[0];
+    InitKonstantenArrays();
+    EXPECT_EQ(&FeldTypen()[0], first);
+    EXPECT_EQ(FeldTypen(), expectedTypes);
+}
+
+TEST(KonstantenArrays, CodesOutsideTheTablesShowTheirNumber) {
+    EXPECT_EQ(FeldTypName(0), "None");
+    EXPECT_EQ(FeldTypName(15), "String URL");
+    EXPECT_EQ(FeldTypName(16), "16");
+    EXPECT_EQ(FeldTypName(-1), "-1");
+    EXPECT_EQ(EingabeRegelName(4), "Unkown");
+    EXPECT_EQ(EingabeRegelName(5), "5");
+    EXPECT_EQ(EingabeRegelName(-32768), "-32768");
+}
+
+} // namespace
+} // namespace veltrano::scan
