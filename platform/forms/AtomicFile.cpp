@@ -1,0 +1,141 @@
+#include "platform/forms/AtomicFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace veltrano::forms {
+
+namespace {
+
+[[noreturn]] void ThrowErrno(int error, const std::string& what) {
+    throw std::system_error(error, std::generic_category(), what);
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int Get() const noexcept { return fd_; }
+    // Closes now so that a failing close (a late write error) can be reported.
+    int Close() noexcept { return ::close(std::exchange(fd_, -1)); }
+
+private:
+    int fd_;
+};
+
+// A temporary file that is removed unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& target) {
+        std::string pattern =
+            (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd_ < 0)
+            ThrowErrno(errno, "Cannot create a temporary file beside " + target.string());
+        path_ = name.data();
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!path_.empty())
+            ::unlink(path_.c_str());
+    }
+
+    int Descriptor() const noexcept { return fd_; }
+    int Close() noexcept { return ::close(std::exchange(fd_, -1)); }
+    void RenameTo(const std::filesystem::path& target) {
+        if (::rename(path_.c_str(), target.c_str()) != 0)
+            ThrowErrno(errno, "Cannot replace " + target.string());
+        path_.clear();
+    }
+
+private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+void CreateFolders(const std::filesystem::path& folder) {
+    if (folder.empty())
+        return;
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0)
+        return;
+    CreateFolders(folder.parent_path());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        ThrowErrno(errno, "Cannot create the folder " + folder.string());
+}
+
+void WriteAll(int fd, std::string_view contents, const std::string& file) {
+    while (!contents.empty()) {
+        ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            ThrowErrno(errno, "Cannot write " + file);
+        contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t maxBytes) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        ThrowErrno(errno, "Cannot open " + file.string());
+    }
+    std::string text;
+    char buffer[16384];
+    while (text.size() < maxBytes) {
+        ssize_t got = ::read(fd.Get(), buffer, std::min(sizeof buffer, maxBytes - text.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            ThrowErrno(errno, "Cannot read " + file.string());
+        if (got == 0)
+            return text;
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    // The limit was reached: keep whole lines only.
+    auto lastLineEnd = text.rfind('\n');
+    text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    return text;
+}
+
+void ReplaceFilePrivately(const std::filesystem::path& file, std::string_view contents) {
+    const std::filesystem::path folder = file.parent_path();
+    CreateFolders(folder);
+
+    TemporaryFile temporary(file);
+    if (::fchmod(temporary.Descriptor(), 0600) != 0)
+        ThrowErrno(errno, "Cannot protect the temporary file for " + file.string());
+    WriteAll(temporary.Descriptor(), contents, file.string());
+    if (::fsync(temporary.Descriptor()) != 0)
+        ThrowErrno(errno, "Cannot write " + file.string() + " to disk");
+    if (temporary.Close() != 0)
+        ThrowErrno(errno, "Cannot write " + file.string());
+    temporary.RenameTo(file);
+
+    // Makes the rename itself durable; the new file is in place whatever this reports.
+    FileDescriptor dir(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0)
+        ::fsync(dir.Get());
+}
+
+} // namespace veltrano::forms
