@@ -2,9 +2,12 @@
 
 #include "platform/controls/ControlError.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace veltrano::controls {
@@ -41,7 +44,9 @@ public:
     struct Row {
         std::string key;
         std::string text;
-        std::vector<SubItem> subItems; // index 0 unused: sub-items are 1-based
+        // Index 0 unused: sub-items are 1-based. Stored lazily: the vector may be shorter than
+        // the columns, and a missing sub-item reads as "".
+        std::vector<SubItem> subItems;
         bool selected = false;
     };
 
@@ -49,13 +54,15 @@ public:
     public:
         virtual ~Listener() = default;
         virtual void ListAboutToReset() {}
-        virtual void ListReset() {} // columns or rows replaced, or re-sorted
+        // Columns or rows replaced, or re-sorted.
+        virtual void ListReset() {}
+        // Rows are 1-based here and below; columns 0-based (0 = the row text).
         virtual void RowsAboutToBeInserted(std::int32_t /*first*/, std::int32_t /*last*/) {}
         virtual void RowsInserted() {}
-        virtual void CellChanged(std::int32_t /*row*/, std::int32_t /*column*/) {
-        } // 1-based row, 0-based column
+        virtual void CellChanged(std::int32_t /*row*/, std::int32_t /*column*/) {}
+        // Column alignment or header item format changed.
         virtual void HeaderChanged() {}
-        virtual void SelectionChanged(std::int32_t /*row*/) {}
+        virtual void SelectionChanged(std::int32_t /*row*/) {} // 0 = none
         virtual void ScrollToRequested(std::int32_t /*row*/) {}
         virtual void ColumnWidthRequested(std::int32_t /*column*/) {} // 0-based
         virtual void EnabledChanged(bool /*enabled*/) {}
@@ -69,8 +76,11 @@ public:
     std::int32_t ColumnCount() const noexcept { return static_cast<std::int32_t>(columns_.size()); }
     const Column& ColumnHeader(std::int32_t index) const;      // 35600 when out of range
     std::int32_t ColumnIndexByKey(std::string_view key) const; // 35601 when absent
+    // The first column is always left-aligned: another alignment for it raises 380.
     void SetColumnAlignment(std::int32_t index, int alignment);
-    void SetColumnWidth(std::int32_t index, int width); // LVM_SETCOLUMNWIDTH semantics
+    // LVM_SETCOLUMNWIDTH semantics with the 1-based column number: a width in pixels, or
+    // kAutoSizeUseHeader (-2), which the front end resolves by measuring; below -2 raises 380.
+    void SetColumnWidth(std::int32_t index, int width);
     // HDM_SETITEM with HDI_FORMAT | HDI_IMAGE; index is 0-based like the message.
     void SetHeaderItem(std::int32_t index0, int format, int image);
 
@@ -94,7 +104,11 @@ public:
     void SetSelectedItem(std::int32_t row);     // 0 clears
     void EnsureVisible(std::int32_t row);
 
-    // Sorting: while Sorted is true the rows stay stably ordered by the text of column SortKey.
+    // Sorting: while Sorted is true the rows stay stably ordered by the text of column SortKey
+    // (compared ignoring ASCII case). Setting Sorted true, changing SortKey or SortOrder while it
+    // is true, and adding a row while it is true sort; editing a cell does not. SortKey 0 is the
+    // row text, k sub-item k; a key beyond the columns keeps the order. The selection follows
+    // its row.
     bool Sorted() const noexcept { return sorted_; }
     void SetSorted(bool sorted);
     int SortKey() const noexcept { return sortKey_; }
@@ -111,12 +125,27 @@ public:
     std::intptr_t HeaderHandle() const noexcept { return reinterpret_cast<std::intptr_t>(this); }
 
 private:
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const noexcept {
+            return std::hash<std::string_view>{}(key);
+        }
+    };
+
     void Resort();
+    // Sorting text of a row: the text of column sortKey_, "" beyond the columns.
+    const std::string& SortText(const Row& row) const noexcept;
+    bool SortsBefore(const Row& a, const Row& b) const noexcept;
+    Column& MutableColumn(std::int32_t index);
     Row& MutableRow(std::int32_t row);
     SubItem& MutableSubItem(std::int32_t row, std::int32_t sub);
+    void CheckSubItem(std::int32_t sub) const;
+    void NotifyAboutToReset();
+    void NotifyReset();
 
     std::vector<Column> columns_;
     std::vector<Row> rows_;
+    std::unordered_set<std::string, KeyHash, std::equal_to<>> rowKeys_;
     std::int32_t selected_ = 0;
     bool sorted_ = false;
     int sortKey_ = 0;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/TreeStorage.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace veltrano::controls {
@@ -46,8 +49,10 @@ public:
 
     void SetListener(Listener* listener) noexcept { listener_ = listener; }
 
-    // Nodes.Add(relative, relationship, key, text, image). relative 0 adds a top-level node.
-    // A duplicate non-empty key raises ControlError 35602; an unknown relative raises 35600.
+    // Nodes.Add(relative, relationship, key, text, image). relative 0 appends a top-level node;
+    // otherwise tvwChild appends a last child of relative, and tvwFirst, tvwLast, tvwNext and
+    // tvwPrevious place the node among relative's siblings. A duplicate non-empty key raises
+    // ControlError 35602, an unknown relative 35600, an unknown relationship 380.
     Index Add(Index relative, int relationship, std::string_view key, std::string_view text,
               std::string_view image = {});
     void Clear();
@@ -58,7 +63,8 @@ public:
     // Lookup by key that raises 35601 when absent (Nodes("key")).
     Index ByKey(std::string_view key) const;
 
-    // Node properties. An index that names no node raises ControlError 35600.
+    // Node properties. An index that names no node raises ControlError 35600. The views stay
+    // valid until the tree is next changed.
     std::string_view Text(Index node) const;
     void SetText(Index node, std::string_view text);
     std::string_view Key(Index node) const;
@@ -108,25 +114,40 @@ private:
         std::uint32_t textOffset = 0;
         std::uint32_t textLength = 0;
         std::uint32_t keyOffset = 0;
-        std::uint32_t keyLength = 0;
-        std::uint16_t tag = 0;   // interned; 0 = no tag
-        std::uint16_t image = 0; // interned; 0 = no image
+        std::uint32_t keyLength = 0; // 0 = no key
+        std::uint32_t tag = 0;       // interned; 0 = no tag
+        std::uint32_t image = 0;     // interned; 0 = no image
         bool expanded = false;
     };
+    static_assert(sizeof(Node) < 64, "a million nodes must stay compact");
+    // The sibling chain of a parent (0 = the top level).
+    struct Chain {
+        Index& first;
+        Index& last;
+        std::int32_t& count;
+    };
 
-    const Node& At(Index node) const;
+    const Node& At(Index node) const; // checked: 35600 when no such node
     Node& At(Index node);
+    const Node& Ref(Index node) const noexcept {
+        return nodes_[static_cast<std::size_t>(node - 1)];
+    }
+    Node& Ref(Index node) noexcept { return nodes_[static_cast<std::size_t>(node - 1)]; }
+    Chain ChainOf(Index parent);
     std::string_view ArenaText(std::uint32_t offset, std::uint32_t length) const;
-    std::uint32_t StoreText(std::string_view text, std::uint32_t& length);
-    std::uint16_t Intern(std::vector<std::string>& table, std::string_view text);
-    void Link(Index node, Index parent, Index before); // before 0 = append
-    void Renumber(Index firstOfRun, std::int32_t startRow);
+    // Makes room for `bytes` more characters so that the following AppendText cannot fail; views
+    // in keepValid that point into the arena are moved along with it.
+    void ReserveArena(std::size_t bytes, std::initializer_list<std::string_view*> keepValid);
+    std::uint32_t AppendText(std::string_view text) noexcept;
+    void Link(Index node, Index parent, Index before) noexcept; // before 0 = append
+    void Renumber(Index firstOfRun, std::int32_t startRow) noexcept;
+    void ForgetCursors() const noexcept { cursors_.fill(Cursor{}); }
 
     std::vector<Node> nodes_;
     std::string arena_;
-    std::vector<std::string> tags_{""};
-    std::vector<std::string> images_{""};
-    std::unordered_map<std::string, Index> keys_;
+    detail::StringPool tags_;
+    detail::StringPool images_;
+    detail::KeyIndex keys_;
     Index firstRoot_ = 0;
     Index lastRoot_ = 0;
     std::int32_t rootCount_ = 0;
@@ -134,9 +155,15 @@ private:
     int labelEdit_ = tvwAutomatic;
     bool enabled_ = true;
     Listener* listener_ = nullptr;
-    mutable Index cursorParent_ = -1;
-    mutable Index cursorNode_ = 0;
-    mutable std::int32_t cursorRow_ = 0;
+    // Children last reached by ChildAt under a few parents, so that a model walking rows in
+    // order pays O(1) per row even when it interleaves parents (nested walks).
+    struct Cursor {
+        Index parent = -1; // -1 = unused
+        Index node = 0;
+        std::int32_t row = 0;
+    };
+    mutable std::array<Cursor, 4> cursors_{};
+    mutable std::size_t nextCursor_ = 0;
 };
 
 } // namespace veltrano::controls

@@ -1,0 +1,393 @@
+#include "platform/controls/TreeView.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <limits>
+#include <stdexcept>
+
+namespace veltrano::controls {
+
+namespace {
+
+constexpr std::size_t kMaxArena = std::numeric_limits<std::uint32_t>::max();
+constexpr std::size_t kNotInside = std::numeric_limits<std::size_t>::max();
+
+} // namespace
+
+TreeView::TreeView() = default;
+
+std::int32_t TreeView::Count() const noexcept {
+    return static_cast<std::int32_t>(nodes_.size());
+}
+
+const TreeView::Node& TreeView::At(Index node) const {
+    if (!Exists(node)) {
+        throw errors::Error(errors::kIndexOutOfBounds);
+    }
+    return Ref(node);
+}
+
+TreeView::Node& TreeView::At(Index node) {
+    if (!Exists(node)) {
+        throw errors::Error(errors::kIndexOutOfBounds);
+    }
+    return Ref(node);
+}
+
+TreeView::Chain TreeView::ChainOf(Index parent) {
+    if (parent == 0) {
+        return {firstRoot_, lastRoot_, rootCount_};
+    }
+    Node& p = Ref(parent);
+    return {p.firstChild, p.lastChild, p.childCount};
+}
+
+std::string_view TreeView::ArenaText(std::uint32_t offset, std::uint32_t length) const {
+    return std::string_view(arena_).substr(offset, length);
+}
+
+void TreeView::ReserveArena(std::size_t bytes, std::initializer_list<std::string_view*> keepValid) {
+    if (bytes > kMaxArena - arena_.size()) {
+        throw std::length_error("The tree's text storage is full");
+    }
+    const std::size_t needed = arena_.size() + bytes;
+    if (needed <= arena_.capacity()) {
+        return;
+    }
+    // A caller may pass texts read from this tree; remember where they stood before moving.
+    const std::less<const char*> before;
+    const char* oldBegin = arena_.data();
+    const char* oldEnd = oldBegin + arena_.size();
+    std::vector<std::size_t> offsets;
+    for (const std::string_view* view : keepValid) {
+        const bool inside = !before(view->data(), oldBegin) && before(view->data(), oldEnd);
+        offsets.push_back(inside ? static_cast<std::size_t>(view->data() - oldBegin) : kNotInside);
+    }
+    arena_.reserve(std::max({needed, arena_.capacity() * 2, std::size_t{4096}}));
+    auto offset = offsets.begin();
+    for (std::string_view* view : keepValid) {
+        if (*offset != kNotInside) {
+            *view = std::string_view(arena_.data() + *offset, view->size());
+        }
+        ++offset;
+    }
+}
+
+std::uint32_t TreeView::AppendText(std::string_view text) noexcept {
+    const auto offset = static_cast<std::uint32_t>(arena_.size());
+    arena_.append(text); // capacity reserved by ReserveArena: no reallocation
+    return offset;
+}
+
+TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view key,
+                              std::string_view text, std::string_view image) {
+    if (relative != 0 && !Exists(relative)) {
+        throw errors::Error(errors::kIndexOutOfBounds);
+    }
+    if (relationship < tvwFirst || relationship > tvwChild) {
+        throw errors::Error(errors::kInvalidPropertyValue);
+    }
+    if (Find(key) != 0) {
+        throw errors::Error(errors::kKeyNotUnique);
+    }
+    if (nodes_.size() >= static_cast<std::size_t>(std::numeric_limits<Index>::max())) {
+        throw std::length_error("The tree holds the most nodes it can number");
+    }
+
+    Index parent = 0;
+    Index before = 0; // the sibling the new node goes in front of; 0 = at the end
+    if (relative != 0) {
+        const Node& rel = Ref(relative);
+        parent = relationship == tvwChild ? relative : rel.parent;
+        if (relationship == tvwFirst) {
+            before = FirstSibling(relative);
+        } else if (relationship == tvwNext) {
+            before = rel.next;
+        } else if (relationship == tvwPrevious) {
+            before = relative;
+        }
+    }
+    const std::int32_t row = before != 0 ? Ref(before).row : ChainOf(parent).count;
+
+    // Everything that can fail happens before the listener hears of the change.
+    const std::uint32_t imageId = images_.Intern(image);
+    ReserveArena(key.size() + text.size(), {&key, &text});
+    if (!key.empty()) {
+        keys_.ReserveOneMore();
+    }
+    if (nodes_.size() == nodes_.capacity()) {
+        nodes_.reserve(std::max<std::size_t>(1024, nodes_.capacity() * 2));
+    }
+
+    if (listener_ != nullptr) {
+        listener_->NodeAboutToBeAdded(parent, row);
+    }
+    Node node;
+    node.keyOffset = AppendText(key);
+    node.keyLength = static_cast<std::uint32_t>(key.size());
+    node.textOffset = AppendText(text);
+    node.textLength = static_cast<std::uint32_t>(text.size());
+    node.image = imageId;
+    nodes_.push_back(node);
+    const Index index = Count();
+    Link(index, parent, before);
+    if (!key.empty()) {
+        keys_.Insert(index, detail::KeyIndex::Hash(key));
+    }
+    if (listener_ != nullptr) {
+        listener_->NodeAdded(index);
+    }
+    return index;
+}
+
+void TreeView::Link(Index node, Index parent, Index before) noexcept {
+    Node& n = Ref(node);
+    Chain chain = ChainOf(parent);
+    n.parent = parent;
+    if (before == 0) {
+        n.prev = chain.last;
+        n.next = 0;
+        n.row = chain.count;
+        if (chain.last != 0) {
+            Ref(chain.last).next = node;
+        } else {
+            chain.first = node;
+        }
+        chain.last = node;
+    } else {
+        Node& b = Ref(before);
+        n.prev = b.prev;
+        n.next = before;
+        n.row = b.row;
+        if (b.prev != 0) {
+            Ref(b.prev).next = node;
+        } else {
+            chain.first = node;
+        }
+        b.prev = node;
+        Renumber(before, n.row + 1);
+        ForgetCursors(); // rows behind the new node moved; appending moves none
+    }
+    ++chain.count;
+}
+
+void TreeView::Renumber(Index firstOfRun, std::int32_t startRow) noexcept {
+    for (Index i = firstOfRun; i != 0; i = Ref(i).next) {
+        Ref(i).row = startRow++;
+    }
+}
+
+void TreeView::Clear() {
+    if (listener_ != nullptr) {
+        listener_->TreeAboutToClear();
+    }
+    std::vector<Node>().swap(nodes_);
+    std::string().swap(arena_);
+    tags_.Clear();
+    images_.Clear();
+    keys_.Clear();
+    firstRoot_ = lastRoot_ = 0;
+    rootCount_ = 0;
+    selected_ = 0;
+    ForgetCursors();
+    if (listener_ != nullptr) {
+        listener_->TreeCleared();
+    }
+}
+
+TreeView::Index TreeView::Find(std::string_view key) const {
+    if (key.empty()) {
+        return 0;
+    }
+    return keys_.Find(key, detail::KeyIndex::Hash(key), [this](Index n) {
+        const Node& node = Ref(n);
+        return ArenaText(node.keyOffset, node.keyLength);
+    });
+}
+
+TreeView::Index TreeView::ByKey(std::string_view key) const {
+    const Index node = Find(key);
+    if (node == 0) {
+        throw errors::Error(errors::kElementNotFound);
+    }
+    return node;
+}
+
+std::string_view TreeView::Text(Index node) const {
+    const Node& n = At(node);
+    return ArenaText(n.textOffset, n.textLength);
+}
+
+void TreeView::SetText(Index node, std::string_view text) {
+    Node& n = At(node);
+    if (ArenaText(n.textOffset, n.textLength) == text) {
+        return;
+    }
+    if (text.size() <= n.textLength) {
+        // Reuse the old place; move() copes with a text taken from the arena itself.
+        std::char_traits<char>::move(arena_.data() + n.textOffset, text.data(), text.size());
+    } else {
+        ReserveArena(text.size(), {&text});
+        n.textOffset = AppendText(text);
+    }
+    n.textLength = static_cast<std::uint32_t>(text.size());
+    if (listener_ != nullptr) {
+        listener_->NodeChanged(node);
+    }
+}
+
+std::string_view TreeView::Key(Index node) const {
+    const Node& n = At(node);
+    return ArenaText(n.keyOffset, n.keyLength);
+}
+
+std::string_view TreeView::Tag(Index node) const {
+    return tags_.At(At(node).tag);
+}
+
+void TreeView::SetTag(Index node, std::string_view tag) {
+    Node& n = At(node);
+    const std::uint32_t id = tags_.Intern(tag);
+    if (id == n.tag) {
+        return;
+    }
+    n.tag = id;
+    if (listener_ != nullptr) {
+        listener_->NodeChanged(node);
+    }
+}
+
+std::string_view TreeView::Image(Index node) const {
+    return images_.At(At(node).image);
+}
+
+TreeView::Index TreeView::Parent(Index node) const {
+    return At(node).parent;
+}
+
+TreeView::Index TreeView::Child(Index node) const {
+    return At(node).firstChild;
+}
+
+TreeView::Index TreeView::FirstSibling(Index node) const {
+    const Index parent = At(node).parent;
+    return parent == 0 ? firstRoot_ : Ref(parent).firstChild;
+}
+
+TreeView::Index TreeView::LastSibling(Index node) const {
+    const Index parent = At(node).parent;
+    return parent == 0 ? lastRoot_ : Ref(parent).lastChild;
+}
+
+TreeView::Index TreeView::Next(Index node) const {
+    return At(node).next;
+}
+
+TreeView::Index TreeView::Previous(Index node) const {
+    return At(node).prev;
+}
+
+std::int32_t TreeView::Children(Index node) const {
+    return At(node).childCount;
+}
+
+std::int32_t TreeView::Row(Index node) const {
+    return At(node).row;
+}
+
+TreeView::Index TreeView::ChildAt(Index parent, std::int32_t row) const {
+    const Node* p = parent == 0 ? nullptr : &At(parent);
+    const std::int32_t count = p != nullptr ? p->childCount : rootCount_;
+    if (row < 0 || row >= count) {
+        return 0;
+    }
+    // Walk from the nearest known place: the first child, the last one or a cursor.
+    Index node = p != nullptr ? p->firstChild : firstRoot_;
+    std::int32_t at = 0;
+    if (count - 1 - row < row) {
+        node = p != nullptr ? p->lastChild : lastRoot_;
+        at = count - 1;
+    }
+    Cursor* mine = nullptr;
+    for (Cursor& cursor : cursors_) {
+        if (cursor.parent == parent) {
+            mine = &cursor;
+            if (std::abs(row - cursor.row) < std::abs(row - at)) {
+                node = cursor.node;
+                at = cursor.row;
+            }
+        }
+    }
+    for (; at < row; ++at) {
+        node = Ref(node).next;
+    }
+    for (; at > row; --at) {
+        node = Ref(node).prev;
+    }
+    if (mine == nullptr) {
+        mine = &cursors_[nextCursor_];
+        nextCursor_ = (nextCursor_ + 1) % cursors_.size();
+    }
+    *mine = Cursor{parent, node, row};
+    return node;
+}
+
+bool TreeView::Expanded(Index node) const {
+    return At(node).expanded;
+}
+
+void TreeView::SetExpanded(Index node, bool expanded) {
+    Node& n = At(node);
+    if (n.expanded == expanded) {
+        return;
+    }
+    n.expanded = expanded;
+    if (listener_ != nullptr) {
+        listener_->ExpandedChanged(node, expanded);
+    }
+}
+
+void TreeView::EnsureVisible(Index node) {
+    std::vector<Index> ancestors;
+    for (Index p = At(node).parent; p != 0; p = Ref(p).parent) {
+        ancestors.push_back(p);
+    }
+    // Outermost first, so a view never expands a node whose parent it still hides.
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) {
+        SetExpanded(*it, true);
+    }
+    if (listener_ != nullptr) {
+        listener_->ScrollToRequested(node);
+    }
+}
+
+void TreeView::SetSelected(Index node) {
+    if (node != 0) {
+        At(node);
+    }
+    if (node == selected_) {
+        return;
+    }
+    selected_ = node;
+    if (listener_ != nullptr) {
+        listener_->SelectionChanged(node);
+    }
+}
+
+void TreeView::SetEnabled(bool enabled) {
+    if (enabled == enabled_) {
+        return;
+    }
+    enabled_ = enabled;
+    if (listener_ != nullptr) {
+        listener_->EnabledChanged(enabled);
+    }
+}
+
+std::size_t TreeView::MemoryUsage() const noexcept {
+    return nodes_.capacity() * sizeof(Node) + arena_.capacity() + keys_.MemoryUsage() +
+           tags_.MemoryUsage() + images_.MemoryUsage();
+}
+
+} // namespace veltrano::controls

@@ -1,0 +1,175 @@
+#include "platform/controls/ListView.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using veltrano::controls::ControlError;
+using veltrano::controls::ListView;
+
+namespace {
+
+int ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ControlError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// Rows given as "text|sub1|sub2"; the key of row i is "r<i>".
+void Fill(ListView& list, const std::vector<std::vector<std::string>>& rows) {
+    int i = 0;
+    for (const auto& cells : rows) {
+        const auto row = list.ListItemsAdd("r" + std::to_string(i++), cells[0]);
+        for (std::size_t s = 1; s < cells.size(); ++s) {
+            list.SetSubItemText(row, static_cast<std::int32_t>(s), cells[s]);
+        }
+    }
+}
+
+std::string Keys(const ListView& list) {
+    std::string keys;
+    for (std::int32_t r = 1; r <= list.RowCount(); ++r) {
+        keys += list.Item(r).key + " ";
+    }
+    return keys;
+}
+
+ListView ThreeColumns() {
+    ListView list;
+    for (const char* name : {"Name", "ID", "Type"}) {
+        list.ColumnHeadersAdd(name, name);
+    }
+    return list;
+}
+
+struct Recorder : ListView::Listener {
+    std::string log;
+    void ListAboutToReset() override { log += "aboutToReset "; }
+    void ListReset() override { log += "reset "; }
+    void RowsAboutToBeInserted(std::int32_t first, std::int32_t last) override {
+        log += "aboutToInsert(" + std::to_string(first) + "," + std::to_string(last) + ") ";
+    }
+    void RowsInserted() override { log += "inserted "; }
+    void CellChanged(std::int32_t row, std::int32_t column) override {
+        log += "cell(" + std::to_string(row) + "," + std::to_string(column) + ") ";
+    }
+    void HeaderChanged() override { log += "header "; }
+    void SelectionChanged(std::int32_t row) override { log += "sel(" + std::to_string(row) + ") "; }
+    void ColumnWidthRequested(std::int32_t column) override {
+        log += "width(" + std::to_string(column) + ") ";
+    }
+};
+
+} // namespace
+
+TEST(ListView, StableTextSortBothWays) {
+    ListView list = ThreeColumns();
+    Fill(list, {{"b", "   25"}, {"A", "    9"}, {"a", "   25"}, {"B", "  100"}, {"c", "    9"}});
+    list.SetSorted(true);
+    EXPECT_EQ(Keys(list), "r1 r2 r0 r3 r4 ");
+    list.SetSortOrder(ListView::lvwDescending);
+    EXPECT_EQ(Keys(list), "r4 r0 r3 r1 r2 ");
+    list.SetSortKey(1);
+    EXPECT_EQ(Keys(list), "r3 r0 r2 r4 r1 ");
+    list.SetSortOrder(ListView::lvwAscending);
+    EXPECT_EQ(Keys(list), "r4 r1 r0 r2 r3 ");
+    // No cell of column 2 is set and column 7 does not exist: the order stays.
+    list.SetSortKey(2);
+    list.SetSortKey(7);
+    EXPECT_EQ(Keys(list), "r4 r1 r0 r2 r3 ");
+}
+
+TEST(ListView, RowsAddedWhileSortedGoBehindTheirEquals) {
+    ListView list = ThreeColumns();
+    list.SetSorted(true);
+    for (const char* text : {"m", "C", "x", "c", "a"}) {
+        list.ListItemsAdd("", text);
+    }
+    std::string texts;
+    for (std::int32_t r = 1; r <= list.RowCount(); ++r) {
+        texts += list.Text(r);
+    }
+    EXPECT_EQ(texts, "aCcmx");
+    EXPECT_EQ(list.ListItemsAdd("k", "b"), 2);
+    EXPECT_EQ(ErrorOf([&] { list.ListItemsAdd("k", "z"); }), 35602);
+    EXPECT_EQ(list.RowCount(), 6);
+}
+
+TEST(ListView, SelectionFollowsItsRow) {
+    ListView list = ThreeColumns();
+    Fill(list, {{"c"}, {"a"}, {"b"}});
+    list.SetSelectedItem(1);
+    list.SetSorted(true);
+    EXPECT_EQ(list.SelectedItem(), 3);
+    EXPECT_EQ(list.Item(3).key, "r0");
+    list.ListItemsAdd("", "0");
+    EXPECT_EQ(list.SelectedItem(), 4);
+    list.SetSelectedItem(1);
+    EXPECT_FALSE(list.Item(4).selected);
+    list.ListItemsClear();
+    EXPECT_EQ(list.SelectedItem(), 0);
+    EXPECT_EQ(ErrorOf([&] { list.SetSelectedItem(1); }), 35600);
+}
+
+TEST(ListView, SubItemsAreBoundedAndRoundTrip) {
+    ListView list = ThreeColumns();
+    list.ListItemsAdd("", "row");
+    EXPECT_EQ(list.GetSubItem(1, 2).text, "");
+    list.SetSubItemText(1, 2, "Entry");
+    list.SetSubItemBold(1, 2, true);
+    list.SetSubItemTag(1, 2, "old text");
+    EXPECT_EQ(list.CellText(1, 2), "Entry");
+    EXPECT_TRUE(list.GetSubItem(1, 2).bold);
+    EXPECT_EQ(list.GetSubItem(1, 2).tag, "old text");
+    EXPECT_FALSE(list.GetSubItem(1, 1).bold);
+    for (int sub : {0, 3, -1}) {
+        const auto e = ErrorOf([&] { list.SetSubItemText(1, sub, "x"); });
+        EXPECT_EQ(e, 380) << sub;
+    }
+    EXPECT_EQ(ErrorOf([&] { list.GetSubItem(1, 3); }), 380);
+    EXPECT_EQ(ErrorOf([&] { list.GetSubItem(2, 1); }), 35600);
+    list.ColumnHeadersClear();
+    list.ColumnHeadersAdd("", "A");
+    list.ColumnHeadersAdd("", "B");
+    list.ColumnHeadersAdd("", "C");
+    EXPECT_EQ(list.CellText(1, 2), "");
+}
+
+TEST(ListView, ColumnsAndHeaderItems) {
+    ListView list = ThreeColumns();
+    EXPECT_EQ(list.ColumnIndexByKey("Type"), 3);
+    EXPECT_EQ(ErrorOf([&] { list.ColumnIndexByKey("type"); }), 35601);
+    EXPECT_EQ(ErrorOf([&] { list.ColumnHeadersAdd("ID", "again"); }), 35602);
+    EXPECT_EQ(ErrorOf([&] { list.ColumnHeader(4); }), 35600);
+    EXPECT_EQ(ErrorOf([&] { list.SetColumnAlignment(1, ListView::lvwColumnRight); }), 380);
+    list.SetColumnAlignment(2, ListView::lvwColumnRight);
+    EXPECT_EQ(list.ColumnHeader(2).alignment, ListView::lvwColumnRight);
+    Recorder rec;
+    list.SetListener(&rec);
+    list.SetColumnWidth(3, ListView::kAutoSizeUseHeader);
+    list.SetHeaderItem(1, ListView::HDF_STRING | ListView::HDF_RIGHT | ListView::HDF_IMAGE, 1);
+    EXPECT_EQ(list.ColumnHeader(3).width, -2);
+    EXPECT_EQ(list.ColumnHeader(2).headerFormat, 0x4801);
+    EXPECT_EQ(list.ColumnHeader(2).headerImage, 1);
+    EXPECT_EQ(ErrorOf([&] { list.SetHeaderItem(3, 0, 0); }), 35600);
+    EXPECT_EQ(rec.log, "width(2) header ");
+}
+
+TEST(ListView, ListenerBracketsEveryChange) {
+    ListView list = ThreeColumns();
+    Recorder rec;
+    list.SetListener(&rec);
+    list.ListItemsAdd("", "b");
+    list.SetSubItemText(1, 1, "x");
+    list.SetSubItemText(1, 1, "x");
+    list.SetSorted(true);
+    list.ListItemsAdd("", "a");
+    list.SetSelectedItem(2);
+    list.ListItemsClear();
+    EXPECT_EQ(rec.log, "aboutToInsert(1,1) inserted cell(1,1) aboutToReset reset "
+                       "aboutToInsert(1,1) inserted sel(2) aboutToReset reset ");
+}
