@@ -73,11 +73,14 @@ public:
     controls::ListView lvACT;
     controls::Toolbar Toolbar;
     controls::StatusBar StatusBar{{"Status"}};
-    controls::ImageList ilButtons{16, 16, {"SurveyDatabase", "CopyTable", "Back", "For", "Info",
-                                           "Save", "Replace", "Search"}};
-    controls::ImageList ilTVIcons{16, 16, {"Datenbank", "Eigenschaft", "Feld", "Felder",
-                                           "PopupItem", "PopupListe", "Tabelle", "Tabellen",
-                                           "User", "Users"}};
+    controls::ImageList ilButtons{
+        16,
+        16,
+        {"SurveyDatabase", "CopyTable", "Back", "For", "Info", "Save", "Replace", "Search"}};
+    controls::ImageList ilTVIcons{16,
+                                  16,
+                                  {"Datenbank", "Eigenschaft", "Feld", "Felder", "PopupItem",
+                                   "PopupListe", "Tabelle", "Tabellen", "User", "Users"}};
     controls::ImageList ilSortierung{9, 5, {"Aufsteigend", "Absteigend"}};
 
     // Shared members.

@@ -1,0 +1,173 @@
+#include "app/frmHaupt.h"
+#include "platform/actole/AutomationError.h"
+#include "platform/forms/ScriptedForms.h"
+#include "support/NullPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace veltrano;
+using app::frmHaupt;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        commands.Search = [this](frmHaupt&) { ran.push_back("Search"); };
+        commands.Replace = [this](frmHaupt&) { ran.push_back("Replace"); };
+        commands.Save = [this](frmHaupt&) { ran.push_back("Save"); };
+        commands.NodeClick = [this](frmHaupt& f) {
+            ran.push_back("NodeClick " + std::to_string(f.tvACT.SelectedItem()));
+            f.History.Add(f.tvACT.SelectedItem());
+        };
+        form = std::make_unique<frmHaupt>(platform.Get(), commands);
+        form->Load();
+    }
+
+    bool Enabled(const char* key) const { return form->Toolbar.ByKey(key).enabled; }
+
+    testsupport::NullPlatform platform;
+    app::Commands commands;
+    std::unique_ptr<frmHaupt> form;
+    std::vector<std::string> ran;
+};
+
+TEST_F(MainWindowTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"SurveyDatabase", "&Survey Database"},
+        {"CopyTable", "&Copy Table"},
+        {"Back", "&Back"},
+        {"For", "&Forward"},
+        {"Search", "S&earch"},
+        {"Replace", "&Replace"},
+        {"Save", "S&ave"},
+        {"Info", "&Info"}};
+    ASSERT_EQ(form->Toolbar.Count(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const auto& button = form->Toolbar.At(i + 1);
+        EXPECT_EQ(button.key, expected[i].first);
+        EXPECT_EQ(button.caption, expected[i].second);
+        EXPECT_EQ(button.image, expected[i].first);
+    }
+    EXPECT_FALSE(Enabled("Back"));
+    EXPECT_FALSE(Enabled("For"));
+    ASSERT_NE(form->StatusPanel, nullptr);
+    EXPECT_EQ(form->StatusPanel->Key(), "Status");
+
+    form->Load(); // a second load replaces the buttons instead of adding more
+    EXPECT_EQ(form->Toolbar.Count(), 8);
+}
+
+TEST_F(MainWindowTest, EditCommandsRunOnlyOnAFelderNode) {
+    for (const char* key : {"Search", "Replace", "Save"}) {
+        form->OnButtonClick(key); // empty tree
+    }
+    const auto db = form->tvACT.Add(0, 0, "c:\\x.dbf", "x", "Datenbank");
+    form->tvACT.SetTag(db, "Datenbank");
+    const auto fields = form->tvACT.Add(db, 4, "", "Fields", "Felder");
+    form->tvACT.SetTag(fields, "Felder");
+    for (const char* key : {"Search", "Replace", "Save"}) {
+        form->OnButtonClick(key); // nothing selected
+    }
+    form->tvACT.SetSelected(db);
+    for (const char* key : {"Search", "Replace", "Save"}) {
+        form->OnButtonClick(key); // not a Felder node
+    }
+    EXPECT_TRUE(ran.empty());
+
+    form->tvACT.SetSelected(fields);
+    for (const char* key : {"Search", "Replace", "Save", "Unknown"}) {
+        form->OnButtonClick(key);
+    }
+    EXPECT_EQ(ran, (std::vector<std::string>{"Search", "Replace", "Save"}));
+}
+
+TEST_F(MainWindowTest, BackAndForwardReselectRecordedNodes) {
+    const auto a = form->tvACT.Add(0, 0, "a", "a", "Datenbank");
+    const auto b = form->tvACT.Add(a, 4, "", "b", "Tabelle");
+    const auto c = form->tvACT.Add(b, 4, "", "c", "Tabelle");
+    for (auto node : {a, b, c}) {
+        form->tvACT.SetSelected(node);
+        form->OnNodeClick();
+        form->UpdateHistoryButtons();
+    }
+    EXPECT_TRUE(Enabled("Back"));
+    EXPECT_FALSE(Enabled("For"));
+
+    form->OnButtonClick("Back");
+    EXPECT_EQ(form->tvACT.SelectedItem(), b);
+    EXPECT_TRUE(form->tvACT.Expanded(a)); // made visible
+    EXPECT_TRUE(Enabled("For"));
+    form->OnButtonClick("Back");
+    EXPECT_EQ(form->tvACT.SelectedItem(), a);
+    EXPECT_FALSE(Enabled("Back"));
+    form->OnButtonClick("For");
+    EXPECT_EQ(form->tvACT.SelectedItem(), b);
+    EXPECT_EQ(form->History.Count(), 3); // re-selection added nothing
+}
+
+TEST_F(MainWindowTest, SetReadySwitchesControlsAndPointer) {
+    form->SetReady(false);
+    EXPECT_FALSE(form->tvACT.Enabled());
+    EXPECT_FALSE(form->lvACT.Enabled());
+    EXPECT_FALSE(form->Toolbar.Enabled());
+    EXPECT_EQ(platform.forms.MousePointer(), forms::vbHourglass);
+    form->SetReady(true);
+    EXPECT_TRUE(form->tvACT.Enabled());
+    EXPECT_TRUE(form->lvACT.Enabled());
+    EXPECT_TRUE(form->Toolbar.Enabled());
+    EXPECT_EQ(platform.forms.MousePointer(), forms::vbDefault);
+}
+
+TEST_F(MainWindowTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
+    form->Handlers().Info = [](frmHaupt&) { throw ole::AutomationError(429, "no server"); };
+    form->OnButtonClick("Info");
+    ASSERT_EQ(platform.forms.Messages().size(), 1u);
+    EXPECT_EQ(platform.forms.Messages()[0].text,
+              "Fehlernummer: 429\r\nFehlerbeschreibung: no server");
+    EXPECT_EQ(platform.forms.Messages()[0].style, forms::vbExclamation);
+}
+
+TEST_F(MainWindowTest, ResizeKeepsTheMarginsAndTheMinimumSize) {
+    form->Width = 12000;
+    form->Height = 8000;
+    form->ScaleWidth = 11800;
+    form->ScaleHeight = 7400;
+    form->OnResize();
+    const int m = form->tvACTRect.Left;
+    EXPECT_EQ(form->lvACTRect.Left + form->lvACTRect.Width + m, 11800);
+    EXPECT_EQ(form->lvACTRect.Top + form->lvACTRect.Height + m, 7400 - frmHaupt::kStatusBarHeight);
+    EXPECT_EQ(form->tvACTRect.Height, form->lvACTRect.Height);
+    EXPECT_EQ(form->tvACTRect.Width, 3375);
+
+    form->Width = 3000;
+    form->OnResize();
+    EXPECT_EQ(form->Width, 3800);
+    EXPECT_EQ(form->lvACTRect.Width, 11800 - 3600 - m); // this round only fixed the width
+
+    form->Width = 3800;
+    form->Height = 100;
+    form->OnResize();
+    EXPECT_EQ(form->Height, 3800);
+
+    form->Height = 3800;
+    form->ScaleWidth = 3500; // wide borders: the list would get a negative width
+    form->ScaleHeight = 1000;
+    form->OnResize();
+    EXPECT_EQ(form->lvACTRect.Width, 0);
+    EXPECT_EQ(form->lvACTRect.Height, 0);
+    EXPECT_EQ(form->tvACTRect.Height, 0);
+
+    const auto before = form->lvACTRect.Width;
+    form->State = app::WindowState::Minimized;
+    form->ScaleWidth = 20000;
+    form->Width = 10;
+    form->OnResize();
+    EXPECT_EQ(form->lvACTRect.Width, before);
+    EXPECT_EQ(form->Width, 10);
+}
+
+} // namespace
