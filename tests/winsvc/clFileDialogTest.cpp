@@ -1,0 +1,187 @@
+#include "winsvc/clFileDialog.h"
+#include "platform/forms/ScriptedForms.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace veltrano::winsvc {
+namespace {
+
+using namespace std::string_literals;
+
+// Records the record of each call and answers with a script that may fill the buffers.
+class ScriptedComDlg32 final : public win32::ComDlg32 {
+public:
+    std::function<std::int32_t(win32::OPENFILENAME&)> answer = [](win32::OPENFILENAME&) {
+        return 0;
+    };
+    std::vector<win32::OPENFILENAME> records;
+    std::vector<bool> openCalls;
+
+    std::int32_t GetOpenFileNameA(win32::OPENFILENAME& ofn) override { return Call(ofn, true); }
+    std::int32_t GetSaveFileNameA(win32::OPENFILENAME& ofn) override { return Call(ofn, false); }
+
+private:
+    std::int32_t Call(win32::OPENFILENAME& ofn, bool open) {
+        records.push_back(ofn);
+        openCalls.push_back(open);
+        return answer(ofn);
+    }
+};
+
+// Writes `text` over the start of a buffer, as the dialog does.
+void Answer(std::string& buffer, const std::string& text) {
+    buffer.replace(0, text.size(), text);
+}
+
+class clFileDialogTest : public ::testing::Test {
+protected:
+    ScriptedComDlg32 comdlg;
+    forms::ScriptedForms forms;
+    clFileDialog dialog{comdlg, forms};
+
+    void ChooseFile(const std::string& file, const std::string& title) {
+        comdlg.answer = [file, title](win32::OPENFILENAME& ofn) {
+            Answer(ofn.lpstrFile, file);
+            Answer(ofn.lpstrFileTitle, title);
+            return 1;
+        };
+    }
+};
+
+TEST_F(clFileDialogTest, FreshObjectHasDefaults) {
+    EXPECT_EQ(dialog.MaxFileSize(), 260);
+    EXPECT_EQ(dialog.DefaultExt(), "");
+    EXPECT_EQ(dialog.DialogTitle(), "");
+    EXPECT_EQ(dialog.FileName(), "");
+    EXPECT_EQ(dialog.FileTitle(), "");
+    EXPECT_EQ(dialog.InitialDir(), "");
+    EXPECT_EQ(dialog.Filter(), "");
+    EXPECT_EQ(dialog.FilterIndex(), 0);
+    EXPECT_EQ(dialog.Flags(), 0);
+    EXPECT_EQ(dialog.hWndParent(), 0);
+}
+
+TEST_F(clFileDialogTest, ShowFillsTheRecordFromTheProperties) {
+    dialog.DialogTitle("Open ACT! database");
+    dialog.DefaultExt("*.dbf");
+    dialog.Flags(4096);
+    dialog.Filter("ACT! database (*.dbf)|*.dbf");
+    dialog.InitialDir("/data");
+    dialog.FilterIndex(1);
+    dialog.hWndParent(77);
+    dialog.FileName("start.dbf");
+    dialog.FileTitle("start");
+    dialog.MaxFileSize(20);
+    EXPECT_FALSE(dialog.Show(true));
+
+    ASSERT_EQ(comdlg.records.size(), 1u);
+    EXPECT_TRUE(comdlg.openCalls[0]);
+    const win32::OPENFILENAME& ofn = comdlg.records[0];
+    EXPECT_EQ(ofn.lStructSize, 76u);
+    EXPECT_EQ(ofn.hwndOwner, 77);
+    EXPECT_EQ(ofn.lpstrTitle, "Open ACT! database");
+    EXPECT_EQ(ofn.Flags, 4096u);
+    EXPECT_EQ(ofn.lpstrDefExt, "*.dbf");
+    EXPECT_EQ(ofn.nFilterIndex, 1u);
+    EXPECT_EQ(ofn.lpstrInitialDir, "/data");
+    EXPECT_EQ(ofn.lpstrFilter, "ACT! database (*.dbf)\0*.dbf\0\0"s);
+    EXPECT_EQ(ofn.lpstrFile, "start.dbf" + std::string(11, '\0'));
+    EXPECT_EQ(ofn.nMaxFile, 20u);
+    EXPECT_EQ(ofn.lpstrFileTitle, "start" + std::string(15, '\0'));
+    EXPECT_EQ(ofn.nMaxFileTitle, 20u);
+    EXPECT_EQ(ofn.hInstance, 0);
+    EXPECT_EQ(ofn.lpstrCustomFilter, "");
+    EXPECT_EQ(ofn.lCustData, 0);
+    EXPECT_EQ(ofn.lpfnHook, 0);
+    EXPECT_EQ(ofn.lpTemplateName, 0);
+
+    EXPECT_FALSE(dialog.Show(false));
+    EXPECT_FALSE(comdlg.openCalls[1]);
+}
+
+TEST_F(clFileDialogTest, FilterConversion) {
+    EXPECT_EQ(ConvertFilter(""), "\0\0"s);
+    EXPECT_EQ(ConvertFilter("All files (*.*)|*.*|Text (*.txt)|*.txt"),
+              "All files (*.*)\0*.*\0Text (*.txt)\0*.txt\0\0"s);
+}
+
+TEST_F(clFileDialogTest, OverlongNamesAreCutToKeepATerminatingNul) {
+    EXPECT_EQ(MakeReturnBuffer("abcdef", 4), "abc\0"s);
+    EXPECT_EQ(MakeReturnBuffer("abc", 4), "abc\0"s);
+    EXPECT_EQ(MakeReturnBuffer("ab", 4), "ab\0\0"s);
+    EXPECT_EQ(MakeReturnBuffer("", 1), "\0"s);
+}
+
+TEST_F(clFileDialogTest, ChosenFileComesBackWithoutNuls) {
+    ChooseFile("C:\\ACT\\Contacts.dbf\0"s, "Contacts.dbf\0"s);
+    ASSERT_TRUE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "C:\\ACT\\Contacts.dbf");
+    EXPECT_EQ(dialog.FileTitle(), "Contacts.dbf");
+    EXPECT_TRUE(forms.Messages().empty());
+}
+
+TEST_F(clFileDialogTest, CancelKeepsTheProperties) {
+    dialog.FileName("mine.dbf");
+    dialog.FileTitle("mine");
+    comdlg.answer = [](win32::OPENFILENAME& ofn) {
+        Answer(ofn.lpstrFile, "other"s);
+        return 0;
+    };
+    EXPECT_FALSE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "mine.dbf");
+    EXPECT_EQ(dialog.FileTitle(), "mine");
+}
+
+TEST_F(clFileDialogTest, MultiSelectionJoinsFolderAndNamesWithBlanks) {
+    dialog.Flags(static_cast<std::int32_t>(win32::OFN_ALLOWMULTISELECT | win32::OFN_EXPLORER));
+    ChooseFile("C:\\data\0a.dbf\0b.dbf\0\0"s, "a.dbf\0"s);
+    ASSERT_TRUE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "C:\\data a.dbf b.dbf");
+    EXPECT_EQ(dialog.FileTitle(), "a.dbf");
+}
+
+TEST_F(clFileDialogTest, MultiSelectFlagWithoutExplorerIsSingleSelection) {
+    dialog.Flags(static_cast<std::int32_t>(win32::OFN_ALLOWMULTISELECT));
+    ChooseFile("C:\\data\0a.dbf\0b.dbf\0\0"s, "a.dbf\0"s);
+    ASSERT_TRUE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "C:\\data");
+}
+
+TEST_F(clFileDialogTest, TrimNullsBoundaries) {
+    EXPECT_EQ(TrimNullsText("\0abc\0\0"s, true), "");
+    EXPECT_EQ(TrimNullsText("\0abc\0\0"s, false), "");
+    EXPECT_EQ(TrimNullsText("abc", false), "abc");
+    EXPECT_EQ(TrimNullsText("abc", true), "abc");
+    EXPECT_EQ(TrimNullsText("a\0b"s, true), "a b");
+    EXPECT_EQ(TrimNullsText("a\0b\0"s, true), "a b");
+    EXPECT_EQ(TrimNullsText("a\0\0b\0\0"s, true), "a");
+}
+
+TEST_F(clFileDialogTest, DialogErrorIsReportedUnderShow) {
+    dialog.FileName("keep");
+    comdlg.answer = [](win32::OPENFILENAME&) -> std::int32_t {
+        throw std::runtime_error("dialog broke");
+    };
+    EXPECT_FALSE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "keep");
+    const std::vector<forms::MessageCall> expected = {
+        {"Error: 51. dialog broke", forms::vbExclamation, "Show"}};
+    EXPECT_EQ(forms.Messages(), expected);
+}
+
+TEST_F(clFileDialogTest, NonPositiveMaxFileSizeIsAnInvalidCall) {
+    dialog.MaxFileSize(0);
+    EXPECT_FALSE(dialog.Show(true));
+    EXPECT_TRUE(comdlg.records.empty());
+    const std::vector<forms::MessageCall> expected = {
+        {"Error: 5. Invalid procedure call or argument", forms::vbExclamation, "Show"}};
+    EXPECT_EQ(forms.Messages(), expected);
+}
+
+} // namespace
+} // namespace veltrano::winsvc
