@@ -1,0 +1,37 @@
+#include "detail/CopyTable.h"
+
+#include "app/frmHaupt.h"
+
+namespace veltrano::detail {
+
+std::string ListViewToText(const controls::ListView& list) {
+    constexpr char kTab = '\t';
+    constexpr std::string_view kCrLf = "\r\n";
+    const std::int32_t columns = list.ColumnCount();
+
+    std::string text;
+    for (std::int32_t c = 1; c <= columns; ++c) {
+        text += list.ColumnHeader(c).text;
+        text += kTab;
+    }
+    text += kCrLf;
+    for (std::int32_t row = 1; row <= list.RowCount(); ++row) {
+        text += list.Text(row);
+        text += kTab;
+        for (std::int32_t sub = 1; sub < columns; ++sub) {
+            text += list.GetSubItem(row, sub).text;
+            text += kTab;
+        }
+        text += kCrLf;
+    }
+    return text;
+}
+
+void CopyTableToClipboard(app::frmHaupt& form) {
+    auto& forms = form.Forms();
+    forms.ClipboardClear();
+    forms.ClipboardSetText(ListViewToText(form.lvACT));
+    forms.MsgBox(kCopyTableMessage, forms::vbInformation);
+}
+
+} // namespace veltrano::detail
