@@ -1,0 +1,271 @@
+#include "act/clACTApplication.h"
+
+#include "RecordingApplication.h"
+#include "ScriptedWindows.h"
+#include "platform/forms/ScriptedForms.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrano::act {
+namespace {
+
+using forms::MessageCall;
+using testsupport::CallLog;
+
+constexpr int kExclamation = forms::vbExclamation;
+
+class ApplicationFactory final : public ole::ObjectFactory {
+public:
+    explicit ApplicationFactory(testsupport::RecordingApplication& fake) : fake_(fake) {}
+    std::vector<std::string> created;
+    bool fails = false;
+
+    ole::DispatchPtr CreateDatabase() override {
+        throw ole::AutomationError(ole::errors::kCannotCreateObject, "no database here");
+    }
+    ole::DispatchPtr CreateObject(std::string_view progId) override {
+        created.emplace_back(progId);
+        if (fails) {
+            throw ole::AutomationError(ole::errors::kCannotCreateObject,
+                                       "ActiveX component can't create object");
+        }
+        return fake_.app;
+    }
+
+private:
+    testsupport::RecordingApplication& fake_;
+};
+
+class ACTApplicationTest : public ::testing::Test {
+protected:
+    ACTApplicationTest() { windows.windows = {{42, "ActStandInFrame", "ACT! - Sales"}}; }
+
+    testsupport::RecordingApplication fake;
+    ApplicationFactory factory{fake};
+    testsupport::ScriptedWindows windows;
+    forms::ScriptedForms forms;
+    clACTApplication application{factory, windows, forms};
+
+    const CallLog& Log() const { return fake.log; }
+};
+
+TEST_F(ACTApplicationTest, NotRunningCreatesNoObjectAndReportsNothing) {
+    windows.windows = {{42, "ActStandInFrame", "act! - lower case"}, {43, "Notepad", "ACT!"}};
+    EXPECT_FALSE(application.ACTgestartet());
+    EXPECT_EQ(application.ACTDatenbank(), "");
+    EXPECT_EQ(application.AktuellerViewTyp(), -1);
+    EXPECT_TRUE(factory.created.empty());
+    EXPECT_TRUE(forms.Messages().empty());
+}
+
+TEST_F(ACTApplicationTest, OpenDatabaseComesFromAFreshObjectThatIsReleased) {
+    fake.app->Returns("GetOpenDBName", "/data/sales.dbf");
+    EXPECT_TRUE(application.ACTgestartet());
+    EXPECT_EQ(application.ACTDatenbank(), "/data/sales.dbf");
+    EXPECT_EQ(application.ACTDatenbank(), "/data/sales.dbf");
+    EXPECT_EQ(factory.created, (std::vector<std::string>{"ACTOLE.APPOBJECT", "ACTOLE.APPOBJECT"}));
+    EXPECT_EQ(Log(), (CallLog{"app.GetOpenDBName()", "app.GetOpenDBName()"}));
+    EXPECT_EQ(forms.DoEventsCount(), 2u);
+    EXPECT_TRUE(fake.AllReleased());
+}
+
+TEST_F(ACTApplicationTest, OpenDatabaseErrorIsShownUnlessTheCallWasRejected) {
+    fake.app->Fails("GetOpenDBName", ole::errors::kRpcCallRejected, "busy");
+    EXPECT_EQ(application.ACTDatenbank(), "");
+    EXPECT_TRUE(forms.Messages().empty());
+
+    fake.app->Fails("GetOpenDBName", 3420, "Object invalid");
+    EXPECT_EQ(application.ACTDatenbank(), "");
+    EXPECT_EQ(forms.Messages(), (std::vector<MessageCall>{
+                                    {"Fehler in Klasse ACTApplication Eigenschaft ACTDatenbank\r\n"
+                                     "Fehlernummer: 3420\r\nFehlerbeschreibung: Object invalid",
+                                     kExclamation, ""}}));
+    EXPECT_TRUE(fake.AllReleased());
+}
+
+TEST_F(ACTApplicationTest, NoApplicationObjectGivesFailureValuesSilently) {
+    factory.fails = true;
+    EXPECT_EQ(application.ACTDatenbank(), "");
+    EXPECT_EQ(application.AktuelleGruppenID(), "");
+    EXPECT_EQ(application.AktuelleFeldID(), 0);
+    EXPECT_EQ(application.getIDsAktuelleSuche(), "");
+    EXPECT_FALSE(application.setFeldwert(1, "x", 1, true));
+    EXPECT_EQ(application.getFeldwert(1, 3, true), "");
+    EXPECT_EQ(application.AktuellerBenutzerName(), "");
+    EXPECT_FALSE(application.neuerKontakt());
+    EXPECT_FALSE(application.GroupExist("Sales"));
+    EXPECT_FALSE(application.AddGroup("Sales"));
+    EXPECT_EQ(application.ACTVersion(), "");
+    EXPECT_EQ(application.AktuellerViewTyp(), -1);
+    EXPECT_FALSE(application.CloseDatenbank());
+    application.ExecuteMenuCommand(7);
+    application.Zeigen();
+    EXPECT_FALSE(factory.created.empty());
+    EXPECT_TRUE(Log().empty());
+    EXPECT_TRUE(forms.Messages().empty());
+}
+
+TEST_F(ACTApplicationTest, ViewsErrorIsShownInItsOwnLayout) {
+    fake.app->Fails("Views", 438, "Object doesn't support this property or method");
+    EXPECT_EQ(application.AktuelleKontaktID(), "");
+    EXPECT_EQ(forms.Messages(),
+              (std::vector<MessageCall>{{"Fehler in Klasse ACTApplication - setOBJViews\r\n"
+                                         "Fehlernummer:438\r\n"
+                                         "Object doesn't support this property or method",
+                                         kExclamation, ""}}));
+    fake.app->Fails("Views", ole::errors::kRpcCallRejected, "busy");
+    EXPECT_EQ(application.AktuellerViewTyp(), -1);
+    EXPECT_EQ(forms.Messages().size(), 1u);
+}
+
+TEST_F(ACTApplicationTest, CurrentIdsDependOnTheActiveViewType) {
+    fake.active->Returns("Type", std::int32_t{3});
+    fake.active->Returns("GetCurrentID", "G1");
+    EXPECT_EQ(application.AktuelleGruppenID(), "G1");
+    EXPECT_EQ(application.AktuelleKontaktID(), "");
+    EXPECT_EQ(Log(),
+              (CallLog{"app.Views()", "views.GetActive()", "active.Type()", "active.GetCurrentID()",
+                       "app.Views()", "views.GetActive()", "active.Type()"}));
+    EXPECT_TRUE(fake.AllReleased());
+}
+
+TEST_F(ACTApplicationTest, FieldValueGoesToTheActiveViewOfTheRightType) {
+    fake.active->Returns("Type", std::int32_t{1});
+    EXPECT_TRUE(application.setFeldwert(5, "Acme", 1, false));
+    EXPECT_EQ(Log().back(), "active.setfield(5&,\"Acme\")");
+
+    fake.log.clear();
+    EXPECT_FALSE(application.setFeldwert(25, "Sales", 3, false));
+    EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.GetActive()", "active.Type()"}));
+
+    fake.log.clear();
+    EXPECT_TRUE(application.setFeldwert(25, "Sales", 3, true));
+    EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.GetActive()", "active.Type()", "app.Views()",
+                              "views.Create(3,2)", "group.setfield(25&,\"Sales\")"}));
+    EXPECT_TRUE(forms.Messages().empty());
+    EXPECT_TRUE(fake.AllReleased());
+}
+
+TEST_F(ACTApplicationTest, WrongViewTypeIsReportedAndTheContactViewUsed) {
+    fake.active->Returns("Type", std::int32_t{1});
+    fake.active->Returns("getfield", "Acme");
+    EXPECT_TRUE(application.setFeldwert(5, "x", 7, false));
+    EXPECT_EQ(application.getFeldwert(5, 0, false), "Acme");
+    EXPECT_EQ(forms.Messages(),
+              (std::vector<MessageCall>{{"Fehler in Klasse ACTApplication - setFeldwert\r\n"
+                                         "Falscher ACTViewTyp (7). Es wird Kontakt benutzt.",
+                                         kExclamation, ""},
+                                        {"Fehler in Klasse ACTApplication - getFeldwert\r\n"
+                                         "Falscher ACTViewTyp (0). Es wird avKontakt benutzt.",
+                                         kExclamation, ""}}));
+    EXPECT_EQ(Log().back(), "active.getfield(5&)");
+}
+
+TEST_F(ACTApplicationTest, UniqueIdsArePaddedToTwelveCharacters) {
+    fake.group->Returns("GoTo", true);
+    EXPECT_TRUE(application.gehezuKonatkt("ABC"));
+    EXPECT_TRUE(application.ShowGroupByUniqueID("123456789012", false));
+    EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.Create(1,2)", "contact.LookupAll()",
+                              "contact.GoTo(\"ABC         \")", "app.Views()", "views.Create(3,2)",
+                              "group.GoTo(\"123456789012\")"}));
+
+    fake.log.clear();
+    try {
+        application.AddGroupMember("1234567890123");
+        FAIL() << "a 13-character ID was accepted";
+    } catch (const ole::AutomationError& error) {
+        EXPECT_EQ(error.Number(), ole::errors::kInvalidProcedureCall);
+    }
+    EXPECT_TRUE(Log().empty());
+    EXPECT_TRUE(fake.AllReleased());
+}
+
+TEST_F(ACTApplicationTest, GroupExistStopsAtTheMatchAndReadsOneExtraRecordOtherwise) {
+    std::vector<std::string> names{"Buyers", "Sales", "Staff"};
+    std::size_t position = 0;
+    fake.group->Returns("GetCount", std::int32_t{3});
+    fake.group->answers["MoveFirst"] = [&](auto) {
+        position = 0;
+        return ole::Variant();
+    };
+    fake.group->answers["MoveNext"] = [&](auto) {
+        position = std::min(position + 1, names.size() - 1);
+        return ole::Variant();
+    };
+    fake.group->answers["getfield"] = [&](auto) { return ole::Variant(names[position]); };
+
+    EXPECT_TRUE(application.GroupExist("Sales"));
+    EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.Create(3,2)", "group.LookupAll()",
+                              "group.MoveFirst()", "group.GetCount()", "group.getfield(25)",
+                              "group.MoveNext()", "group.getfield(25)"}));
+    fake.log.clear();
+    EXPECT_FALSE(application.GroupExist("sales"));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "group.getfield(25)"), 4);
+}
+
+TEST_F(ACTApplicationTest, SearchIdsAreJoinedWithProgressText) {
+    std::vector<std::string> ids{"A1          ", "B2          ", "C3          "};
+    std::size_t position = 0;
+    fake.contact->Returns("GetCount", std::int32_t{3});
+    fake.contact->answers["MoveNext"] = [&](auto) {
+        ++position;
+        return ole::Variant();
+    };
+    fake.contact->answers["getfield"] = [&](auto) { return ole::Variant(ids.at(position)); };
+    std::vector<std::string> status;
+    EXPECT_EQ(
+        application.getIDsAktuelleSuche([&](const std::string& text) { status.push_back(text); }),
+        ids[0] + ids[1] + ids[2]);
+    EXPECT_EQ(status, (std::vector<std::string>{"Bestimme aktuelle ACT!-Suche (33.33)",
+                                                "Bestimme aktuelle ACT!-Suche (66.67)",
+                                                "Bestimme aktuelle ACT!-Suche (100.00)"}));
+    EXPECT_EQ(FormatPercent(12.5), "12.50");
+    EXPECT_EQ(FormatPercent(0.125), "0.13");
+}
+
+TEST_F(ACTApplicationTest, GroupMembersReportWhatTheViewAnswers) {
+    fake.group->Returns("AddNew", false);
+    EXPECT_FALSE(application.AddGroup("New"));
+    EXPECT_EQ(Log().back(), "group.AddNew()");
+    fake.group->Returns("AddNew", true);
+    fake.group->Returns("setfield", true);
+    EXPECT_TRUE(application.AddGroup("New"));
+    EXPECT_EQ(Log().back(), "group.setfield(25,\"New\")");
+    fake.group->Returns("LookupFieldEx", true);
+    EXPECT_TRUE(application.ShowGroupByName("Sales", 1));
+    EXPECT_EQ(Log().back(), "group.LookupFieldEx(25,\"Sales\",1&)");
+    EXPECT_FALSE(application.DeleteCurrentGroup());
+}
+
+TEST_F(ACTApplicationTest, ApplicationMembersAndTheirMessages) {
+    fake.app->Returns("CloseDB", std::int32_t{0});
+    EXPECT_TRUE(application.CloseDatenbank());
+    fake.app->Returns("CloseDB", std::int32_t{3});
+    EXPECT_FALSE(application.CloseDatenbank());
+    fake.app->Fails("Command", 5, "Invalid procedure call or argument");
+    application.ExecuteMenuCommand(1234);
+    application.Zeigen();
+    application.OpenDatenbank("/data/other.dbf");
+    application.AktuellerViewTyp(3);
+    EXPECT_EQ(Log(),
+              (CallLog{"app.CloseDB()", "app.CloseDB()", "app.Command(1234&)", "app.Show(True)",
+                       "app.OpenDB(\"/data/other.dbf\")", "app.Views()", "views.Create(3&,\"\")"}));
+    EXPECT_EQ(forms.Messages(),
+              (std::vector<MessageCall>{
+                  {"Fehler in Klasse ACTApplication - CloseDB\r\nACT!-Fehlernummer:3\r\n"
+                   "Die Datenbank konnte nicht geschlossen werden.",
+                   kExclamation, ""},
+                  {"Fehler in Klasse ACTApplication - ExecuteMenuCommand\r\nFehlernummer: 5\r\n"
+                   "Fehlerbeschreibung: Invalid procedure call or argument",
+                   kExclamation, ""}}));
+}
+
+TEST_F(ACTApplicationTest, ObjectsAreReleasedWhenAnUnguardedCallFails) {
+    fake.active->Returns("Type", std::int32_t{1});
+    fake.active->Fails("getfield", 20001, "disk I/O error");
+    EXPECT_THROW(application.getFeldwert(1), ole::AutomationError);
+    EXPECT_TRUE(fake.AllReleased());
+}
+
+} // namespace
+} // namespace veltrano::act
