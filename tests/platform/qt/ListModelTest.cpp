@@ -1,0 +1,134 @@
+#include "platform/qt/ListModel.h"
+#include "platform/controls/ListView.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using veltrano::controls::ListView;
+using veltrano::qt::ListModel;
+
+class ListModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        list = std::make_unique<ListView>();
+        model = std::make_unique<ListModel>(*list);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+    void cleanup() {
+        tester.reset();
+        model.reset();
+        list.reset();
+    }
+
+    void followsColumnsRowsSortsAndClears() {
+        Fill();
+        QCOMPARE(model->columnCount(), 3);
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("ID"));
+        QCOMPARE(Column(0), (QStringList{"gamma", "alpha", "beta"}));
+
+        QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+        list->SetSortKey(0);
+        list->SetSorted(true);
+        QVERIFY(reset.count() >= 1);
+        QCOMPARE(Column(0), (QStringList{"alpha", "beta", "gamma"}));
+        QCOMPARE(Column(1), (QStringList{"    9", "   25", "  100"}));
+
+        // A row added to a sorted list goes to its place, announced as one inserted row.
+        QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
+        list->ListItemsAdd("", "delta");
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted[0][1].toInt(), 2);
+        QCOMPARE(inserted[0][2].toInt(), 2);
+        QCOMPARE(Column(0), (QStringList{"alpha", "beta", "delta", "gamma"}));
+
+        list->SetSortOrder(ListView::lvwDescending);
+        QCOMPARE(Column(0), (QStringList{"gamma", "delta", "beta", "alpha"}));
+
+        list->ListItemsClear();
+        QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(model->columnCount(), 3);
+        list->ColumnHeadersClear();
+        QCOMPARE(model->columnCount(), 0);
+    }
+
+    void rightAlignedColumnsAndBoldCells() {
+        Fill();
+        list->SetColumnAlignment(2, ListView::lvwColumnRight);
+        const auto alignment = [&](int column) {
+            return model->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        };
+        QVERIFY(alignment(1) & Qt::AlignRight);
+        QVERIFY(alignment(0) & Qt::AlignLeft);
+        QVERIFY(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignRight);
+
+        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+        list->SetSubItemBold(2, 2, true);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed[0][0].value<QModelIndex>(), model->index(1, 2));
+        QCOMPARE(changed[0][1].value<QModelIndex>(), model->index(1, 2));
+        QVERIFY(model->index(1, 2).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!model->index(1, 1).data(Qt::FontRole).isValid());
+        QVERIFY(!model->index(0, 2).data(Qt::FontRole).isValid());
+    }
+
+    void headerItemFormatsReachTheHeader() {
+        Fill();
+        QSignalSpy header(model.get(), &QAbstractItemModel::headerDataChanged);
+        const int format =
+            ListView::HDF_STRING | ListView::HDF_IMAGE | ListView::HDF_BITMAP_ON_RIGHT;
+        list->SetHeaderItem(2, format, 1);
+        QCOMPARE(header.count(), 1);
+        QCOMPARE(model->headerData(2, Qt::Horizontal, ListModel::HeaderFormatRole).toInt(), format);
+        QCOMPARE(model->headerData(2, Qt::Horizontal, ListModel::HeaderImageRole).toInt(), 1);
+        QCOMPARE(model->headerData(0, Qt::Horizontal, ListModel::HeaderImageRole).toInt(), -1);
+        QVERIFY(!model->headerData(3, Qt::Horizontal).isValid());
+    }
+
+    void viewRequestsFollowTheControl() {
+        Fill();
+        QSignalSpy select(model.get(), &ListModel::selectionRequested);
+        QSignalSpy scroll(model.get(), &ListModel::scrollRequested);
+        QSignalSpy width(model.get(), &ListModel::columnWidthRequested);
+        list->SetSelectedItem(3);
+        QCOMPARE(select.count(), 1);
+        QCOMPARE(select[0][0].value<QModelIndex>().row(), 2);
+        list->EnsureVisible(2);
+        QCOMPARE(scroll[0][0].value<QModelIndex>().row(), 1);
+        list->SetColumnWidth(3, ListView::kAutoSizeUseHeader);
+        QCOMPARE(width[0][0].toInt(), 2);
+    }
+
+private:
+    void Fill() {
+        list->ColumnHeadersAdd("Name", "Name");
+        list->ColumnHeadersAdd("ID", "ID");
+        list->ColumnHeadersAdd("", "Remark");
+        const char* rows[][3] = {
+            {"gamma", "  100", "c"}, {"alpha", "    9", "a"}, {"beta", "   25", ""}};
+        for (const auto& row : rows) {
+            const auto number = list->ListItemsAdd("", row[0]);
+            list->SetSubItemText(number, 1, row[1]);
+            list->SetSubItemText(number, 2, row[2]);
+        }
+    }
+    QStringList Column(int column) const {
+        QStringList texts;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            texts << model->index(row, column).data().toString();
+        }
+        return texts;
+    }
+
+    std::unique_ptr<ListView> list;
+    std::unique_ptr<ListModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+QTEST_MAIN(ListModelTest)
+#include "ListModelTest.moc"

@@ -1,0 +1,145 @@
+#include "platform/qt/TreeModel.h"
+#include "platform/controls/TreeView.h"
+
+#include <QAbstractItemModelTester>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+
+using veltrano::controls::TreeView;
+using veltrano::qt::TreeModel;
+
+namespace {
+
+QHash<QString, QIcon> TwoIcons() {
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    QPixmap blue(16, 16);
+    blue.fill(Qt::blue);
+    return {{QStringLiteral("Datenbank"), QIcon(red)}, {QStringLiteral("Feld"), QIcon(blue)}};
+}
+
+} // namespace
+
+class TreeModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        tree = std::make_unique<TreeView>();
+        model = std::make_unique<TreeModel>(*tree, TwoIcons());
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+    void cleanup() {
+        tester.reset();
+        model.reset();
+        tree.reset();
+    }
+
+    void followsAddsInEveryPlaceAndClear() {
+        const auto root = tree->Add(0, TreeView::tvwChild, "db", "Sample", "Datenbank");
+        const auto b = tree->Add(root, TreeView::tvwChild, "", "B", "Feld");
+        tree->Add(b, TreeView::tvwPrevious, "", "A");  // before B
+        tree->Add(b, TreeView::tvwNext, "", "C");      // after B
+        tree->Add(b, TreeView::tvwFirst, "", "First"); // first of all
+        const auto leaf = tree->Add(b, TreeView::tvwChild, "", "Leaf");
+        QCOMPARE(model->rowCount(), 1);
+        const QModelIndex rootIndex = model->index(0, 0);
+        QCOMPARE(model->rowCount(rootIndex), 4);
+        QStringList texts;
+        for (int row = 0; row < 4; ++row) {
+            texts << model->index(row, 0, rootIndex).data().toString();
+        }
+        QCOMPARE(texts, (QStringList{"First", "A", "B", "C"}));
+        const QModelIndex leafIndex = model->IndexOf(leaf);
+        QCOMPARE(leafIndex.data().toString(), QStringLiteral("Leaf"));
+        QCOMPARE(leafIndex.parent(), model->index(2, 0, rootIndex));
+        QCOMPARE(TreeModel::NodeOf(leafIndex), leaf);
+
+        QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+        tree->Clear();
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model->rowCount(), 0);
+        tree->Add(0, TreeView::tvwChild, "db", "Again");
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Again"));
+    }
+
+    void iconsComeFromTheImageKey() {
+        const auto root = tree->Add(0, TreeView::tvwChild, "", "db", "Datenbank");
+        const auto field = tree->Add(root, TreeView::tvwChild, "", "f", "Feld");
+        const auto bare = tree->Add(root, TreeView::tvwChild, "", "none", "Unknown");
+        const auto colourOf = [&](TreeView::Index node) {
+            const auto icon = model->IndexOf(node).data(Qt::DecorationRole).value<QIcon>();
+            return icon.pixmap(16, 16).toImage().pixelColor(8, 8);
+        };
+        QCOMPARE(colourOf(root), QColor(Qt::red));
+        QCOMPARE(colourOf(field), QColor(Qt::blue));
+        QVERIFY(!model->IndexOf(bare).data(Qt::DecorationRole).isValid());
+    }
+
+    void textChangeSignalsThatNodeOnly() {
+        const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
+        tree->Add(root, TreeView::tvwChild, "", "one");
+        const auto two = tree->Add(root, TreeView::tvwChild, "", "two");
+        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+        tree->SetText(two, "zwei");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed[0][0].value<QModelIndex>(), model->IndexOf(two));
+        QCOMPARE(changed[0][1].value<QModelIndex>(), model->IndexOf(two));
+        QCOMPARE(model->IndexOf(two).data().toString(), QStringLiteral("zwei"));
+    }
+
+    void viewRequestsFollowTheControl() {
+        const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
+        const auto mid = tree->Add(root, TreeView::tvwChild, "", "mid");
+        const auto leaf = tree->Add(mid, TreeView::tvwChild, "", "leaf");
+        QSignalSpy expand(model.get(), &TreeModel::expandRequested);
+        QSignalSpy scroll(model.get(), &TreeModel::scrollRequested);
+        QSignalSpy select(model.get(), &TreeModel::selectionRequested);
+        QSignalSpy enabled(model.get(), &TreeModel::enabledChanged);
+
+        tree->EnsureVisible(leaf);
+        QCOMPARE(expand.count(), 2); // outermost first
+        QCOMPARE(expand[0][0].value<QModelIndex>(), model->IndexOf(root));
+        QCOMPARE(expand[1][0].value<QModelIndex>(), model->IndexOf(mid));
+        QCOMPARE(scroll.count(), 1);
+        QCOMPARE(scroll[0][0].value<QModelIndex>(), model->IndexOf(leaf));
+
+        tree->SetSelected(mid);
+        tree->SetSelected(0);
+        QCOMPARE(select.count(), 2);
+        QCOMPARE(select[0][0].value<QModelIndex>(), model->IndexOf(mid));
+        QVERIFY(!select[1][0].value<QModelIndex>().isValid());
+
+        tree->SetEnabled(false);
+        QCOMPARE(enabled.count(), 1);
+        QCOMPARE(enabled[0][0].toBool(), false);
+    }
+
+    void deepAndWideTreeAnswersRowsInOrder() {
+        // Many siblings: rows are reached through the control's sequential ChildAt.
+        const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
+        tester.reset(); // the tester would walk every node; this case is about the lookups
+        for (int i = 0; i < 20000; ++i) {
+            tree->Add(root, TreeView::tvwChild, "", std::to_string(i));
+        }
+        const QModelIndex rootIndex = model->index(0, 0);
+        QCOMPARE(model->rowCount(rootIndex), 20000);
+        for (int row = 0; row < 20000; row += 997) {
+            const QModelIndex child = model->index(row, 0, rootIndex);
+            QCOMPARE(child.data().toString(), QString::number(row));
+            QCOMPARE(child.parent(), rootIndex);
+        }
+        QVERIFY(!model->index(20000, 0, rootIndex).isValid());
+        QVERIFY(!model->index(0, 1, rootIndex).isValid());
+    }
+
+private:
+    std::unique_ptr<TreeView> tree;
+    std::unique_ptr<TreeModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+QTEST_MAIN(TreeModelTest)
+#include "TreeModelTest.moc"
