@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/frmHaupt.h"
+#include "platform/controls/StatusBar.h"
+
+#include <QMainWindow>
+
+class QLabel;
+
+namespace veltrano::qt {
+
+class ButtonBar;
+class ReportList;
+class StructureTree;
+
+// frmHaupt drawn with Qt: toolbar, structure tree, detail list and status bar. The window keeps
+// no state of its own; it forwards the user's actions to frmHaupt's handlers and follows the
+// models. Geometry is frmHaupt's, in twips.
+class MainWindow final : public QMainWindow, private controls::StatusBar::Listener {
+    Q_OBJECT
+
+public:
+    // Attaches the views to the form's controls, then runs the form's Load.
+    explicit MainWindow(app::frmHaupt& form, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ButtonBar& Buttons() noexcept { return *buttons_; }
+    StructureTree& Tree() noexcept { return *tree_; }
+    ReportList& List() noexcept { return *list_; }
+    QLabel& StatusText() noexcept { return *status_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void PanelTextChanged(const std::string& key, const std::string& text) override;
+
+    // Hands the window's size and state to frmHaupt, runs its OnResize and applies the result.
+    void Relayout();
+    void PlaceControls();
+    // Runs a handler of the form; a failure that escapes it is reported, never thrown into Qt.
+    template <class Handler> void Forward(Handler&& handler);
+
+    app::frmHaupt& form_;
+    ButtonBar* buttons_;
+    StructureTree* tree_;
+    ReportList* list_;
+    QLabel* status_;
+    QWidget* client_;
+    bool relayingOut_ = false;
+};
+
+} // namespace veltrano::qt

@@ -1,0 +1,75 @@
+#include "platform/qt/StructureTree.h"
+
+#include <QHeaderView>
+
+namespace veltrano::qt {
+
+StructureTree::StructureTree(controls::TreeView& tree, QHash<QString, QIcon> icons, QWidget* parent)
+    : QTreeView(parent), tree_(tree), model_(tree, std::move(icons)) {
+    setObjectName(QStringLiteral("tvACT"));
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setModel(&model_);
+    // One column as wide as its texts, so that long node texts scroll instead of being cut.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setEnabled(tree_.Enabled());
+
+    connect(this, &QTreeView::clicked, this, &StructureTree::OnClicked);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+    connect(this, &QTreeView::expanded, this,
+            [this](const QModelIndex& index) { OnViewExpanded(index, true); });
+    connect(this, &QTreeView::collapsed, this,
+            [this](const QModelIndex& index) { OnViewExpanded(index, false); });
+
+    connect(&model_, &TreeModel::selectionRequested, this, &StructureTree::OnSelectionRequested);
+    connect(&model_, &TreeModel::expandRequested, this, &StructureTree::OnExpandRequested);
+    connect(&model_, &TreeModel::scrollRequested, this,
+            [this](const QModelIndex& index) { scrollTo(index); });
+    connect(&model_, &TreeModel::enabledChanged, this, &QWidget::setEnabled);
+}
+
+void StructureTree::OnClicked(const QModelIndex& index) {
+    const auto node = TreeModel::NodeOf(index);
+    if (node == 0) {
+        return;
+    }
+    tree_.SetSelected(node);
+    emit nodeClicked();
+}
+
+void StructureTree::OnCurrentChanged(const QModelIndex& current) {
+    const auto node = TreeModel::NodeOf(current);
+    if (node != tree_.SelectedItem()) {
+        tree_.SetSelected(node);
+    }
+}
+
+void StructureTree::OnSelectionRequested(const QModelIndex& index) {
+    if (!index.isValid()) {
+        selectionModel()->clear();
+        return;
+    }
+    if (currentIndex() != index) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void StructureTree::OnExpandRequested(const QModelIndex& index, bool expanded) {
+    if (isExpanded(index) != expanded) {
+        setExpanded(index, expanded);
+    }
+}
+
+void StructureTree::OnViewExpanded(const QModelIndex& index, bool expanded) {
+    const auto node = TreeModel::NodeOf(index);
+    if (tree_.Exists(node) && tree_.Expanded(node) != expanded) {
+        tree_.SetExpanded(node, expanded);
+    }
+}
+
+} // namespace veltrano::qt

@@ -1,0 +1,206 @@
+#include "platform/qt/MainWindow.h"
+#include "detail/modListviewSort.h"
+#include "platform/forms/MemorySettingsStore.h"
+#include "platform/qt/ButtonBar.h"
+#include "platform/qt/QtForms.h"
+#include "platform/qt/ReportList.h"
+#include "platform/qt/StructureTree.h"
+#include "platform/qt/Twips.h"
+#include "support/NullPlatform.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+using namespace veltrano;
+using controls::ListView;
+using controls::TreeView;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        forms = std::make_unique<qt::QtForms>(settings);
+        app::Commands commands;
+        commands.ColumnClick = detail::OnColumnClick;
+        commands.NodeClick = [this](app::frmHaupt& f) {
+            clickedNodes.push_back(f.tvACT.SelectedItem());
+        };
+        form = std::make_unique<app::frmHaupt>(
+            app::Platform{*forms, null.objects, null.user32, null.comdlg32, null.shell32},
+            commands);
+        window = std::make_unique<qt::MainWindow>(*form);
+        forms->SetMainWindow(window.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        form.reset();
+        forms.reset();
+        clickedNodes.clear();
+    }
+
+    void eightButtonsInOrderBackAndForwardDisabled() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano"));
+        QStringList captions;
+        QList<bool> enabled;
+        for (QAction* action : window->Buttons().actions()) {
+            auto* button = qobject_cast<QToolButton*>(window->Buttons().widgetForAction(action));
+            QVERIFY(button != nullptr);
+            captions << button->text();
+            enabled << action->isEnabled();
+            QVERIFY(!action->icon().pixmap(16, 16).toImage().allGray()); // a coloured picture
+        }
+        QCOMPARE(captions, (QStringList{"&Survey Database", "&Copy Table", "&Back", "&Forward",
+                                        "S&earch", "&Replace", "S&ave", "&Info"}));
+        QCOMPARE(enabled, (QList<bool>{true, true, false, false, true, true, true, true}));
+        QCOMPARE(window->Buttons().toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    }
+
+    void setReadyDisablesTreeListAndToolbar() {
+        form->SetReady(false);
+        QVERIFY(!window->Tree().isEnabled());
+        QVERIFY(!window->List().isEnabled());
+        QVERIFY(!window->Buttons().isEnabled());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        form->SetReady(true);
+        QVERIFY(window->Tree().isEnabled());
+        QVERIFY(window->List().isEnabled());
+        QVERIFY(window->Buttons().isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void statusPanelTextIsShown() {
+        form->StatusPanel->SetText("Reading field structures...");
+        auto* label = window->statusBar()->findChild<QLabel*>();
+        QCOMPARE(label->text(), QStringLiteral("Reading field structures..."));
+    }
+
+    void headerClickMovesTheTriangle() {
+        FillFieldsLikeList();
+        auto& header = window->List().Header();
+        const auto click = [&](int section) {
+            const QPoint at(header.sectionViewportPosition(section) +
+                                header.sectionSize(section) / 2,
+                            header.height() / 2);
+            QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+        };
+        click(1); // "Length", right-aligned
+        QCOMPARE(form->lvACT.SortKey(), 1);
+        const QRect length = header.IndicatorRect(1);
+        QVERIFY(!length.isEmpty());
+        // Left of the right-aligned text: the text ends at the section's right margin.
+        QVERIFY(length.right() < header.sectionViewportPosition(1) + header.sectionSize(1) -
+                                     header.fontMetrics().horizontalAdvance("Length"));
+        QVERIFY(Painted(header, length));
+        QVERIFY(header.IndicatorRect(2).isEmpty());
+
+        click(2); // "Type", left-aligned: right of the text
+        QVERIFY(header.IndicatorRect(1).isEmpty());
+        const QRect type = header.IndicatorRect(2);
+        QVERIFY(type.left() >
+                header.sectionViewportPosition(2) + header.fontMetrics().horizontalAdvance("Type"));
+        QCOMPARE(form->lvACT.Item(1).text, std::string("b")); // sorted by Type: "Char" first
+        click(2);
+        QCOMPARE(form->lvACT.SortOrder(), int(ListView::lvwDescending));
+        QCOMPARE(form->lvACT.ColumnHeader(3).headerImage, 1);
+        QVERIFY(Painted(window->List().Header(), header.IndicatorRect(2)));
+    }
+
+    void boldCellsAndFittedColumns() {
+        FillFieldsLikeList();
+        form->lvACT.SetSubItemBold(2, 2, true);
+        const QModelIndex cell = window->List().model()->index(1, 2);
+        QVERIFY(cell.data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!window->List().model()->index(0, 2).data(Qt::FontRole).isValid());
+
+        form->lvACT.SetSubItemText(1, 2, "A rather long type name for fitting");
+        form->lvACT.SetColumnWidth(3, ListView::kAutoSizeUseHeader);
+        const int width = window->List().header()->sectionSize(2);
+        QVERIFY(width > window->List().fontMetrics().horizontalAdvance(
+                            "A rather long type name for fitting"));
+        QVERIFY(width < 2 * window->List().fontMetrics().horizontalAdvance(
+                                "A rather long type name for fitting"));
+        form->lvACT.SetColumnWidth(1, 77);
+        QCOMPARE(window->List().header()->sectionSize(0), 77);
+    }
+
+    void treeClickSelectsThenRunsNodeClick() {
+        const auto root = form->tvACT.Add(0, TreeView::tvwChild, "db", "Sample", "Datenbank");
+        const auto tables = form->tvACT.Add(root, TreeView::tvwChild, "", "Tables", "Tabellen");
+        const auto contact = form->tvACT.Add(tables, TreeView::tvwChild, "", "Contact", "Tabelle");
+        form->tvACT.EnsureVisible(contact); // the control expands, the view follows
+        auto& tree = window->Tree();
+        QVERIFY(tree.isExpanded(tree.Model().IndexOf(tables)));
+        const QRect rect = tree.visualRect(tree.Model().IndexOf(contact));
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(clickedNodes, (std::vector<TreeView::Index>{contact}));
+        QCOMPARE(form->tvACT.SelectedItem(), contact);
+        form->tvACT.SetSelected(root); // the control's selection shows in the view
+        QCOMPARE(TreeModelNode(tree.currentIndex()), root);
+    }
+
+    void layoutKeepsTheMarginsAndTheMinimumSize() {
+        window->resize(900, 600);
+        const int margin = qt::Twips(*window).ToPixelsX(120);
+        QTRY_COMPARE(window->width(), 900);
+        auto& list = window->List();
+        auto* client = window->centralWidget();
+        QTRY_COMPARE(list.geometry().right() + 1, client->width() - margin);
+        QCOMPARE(list.geometry().bottom() + 1, client->height() - margin);
+        QCOMPARE(window->Tree().geometry().bottom(), list.geometry().bottom());
+        QCOMPARE(window->Tree().geometry().top(), qt::Twips(*window).ToPixelsY(90));
+
+        window->resize(100, 600); // below 3800 twips: back to 3800
+        const int minimum = qt::Twips(*window).ToPixelsX(app::frmHaupt::kMinimumOuterSize);
+        QTRY_COMPARE(window->frameGeometry().width(), minimum);
+        QCOMPARE(form->Width, app::frmHaupt::kMinimumOuterSize);
+    }
+
+private:
+    static TreeView::Index TreeModelNode(const QModelIndex& index) {
+        return qt::TreeModel::NodeOf(index);
+    }
+
+    // Name / Length (right) / Type, filled like the Fields list.
+    void FillFieldsLikeList() {
+        auto& list = form->lvACT;
+        for (const char* name : {"Name", "Length", "Type"}) {
+            list.ColumnHeadersAdd(name, name);
+        }
+        list.SetColumnAlignment(2, ListView::lvwColumnRight);
+        const char* rows[][3] = {
+            {"a", "   40", "Text"}, {"b", "    8", "Char"}, {"c", "  100", "Text"}};
+        for (const auto& row : rows) {
+            const auto number = list.ListItemsAdd("", row[0]);
+            list.SetSubItemText(number, 1, row[1]);
+            list.SetSubItemText(number, 2, row[2]);
+        }
+    }
+
+    // Whether the header shows its text colour inside rect.
+    static bool Painted(QHeaderView& header, const QRect& rect) {
+        const QImage image = header.viewport()->grab().toImage();
+        const QColor ink = header.palette().color(QPalette::ButtonText);
+        int inked = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                inked += image.pixelColor(x, y) == ink ? 1 : 0;
+            }
+        }
+        return inked >= 15; // a 9 x 5 triangle fills about 25 pixels
+    }
+
+    forms::MemorySettingsStore settings;
+    testsupport::NullPlatform null;
+    std::unique_ptr<qt::QtForms> forms;
+    std::unique_ptr<app::frmHaupt> form;
+    std::unique_ptr<qt::MainWindow> window;
+    std::vector<TreeView::Index> clickedNodes;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
