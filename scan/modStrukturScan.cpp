@@ -1,0 +1,89 @@
+#include "scan/modStrukturScan.h"
+
+#include "scan/modTreeviewFunktionen.h"
+
+#include <string>
+
+namespace veltrano::scan {
+
+const std::array<TabellenEintrag, 7> kTabellen{{
+    {"Contact", &act::Database::ContactTable},
+    {"Group", &act::Database::GroupTable},
+    {"NoteHistory", &act::Database::NoteHistoryTable},
+    {"Activity", &act::Database::ActivityTable},
+    {"Sales", &act::Database::SalesTable},
+    {"ListTable", &act::Database::ListTable},
+    {"Email", &act::Database::EmailTable},
+}};
+
+namespace {
+
+TreeView::Index AddChild(TreeView& tree, TreeView::Index parent, std::string_view text,
+                         std::string_view image, std::string_view tag) {
+    const TreeView::Index node = tree.Add(parent, TreeView::tvwChild, {}, text, image);
+    if (!tag.empty()) {
+        tree.SetTag(node, tag);
+    }
+    return node;
+}
+
+} // namespace
+
+void ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
+                  forms::FormsRuntime& forms) {
+    tree.Clear();
+    tree.SetLabelEdit(TreeView::tvwManual);
+
+    const std::string path = db.FilePath();
+    const std::string name = db.Name();
+    const TreeView::Index databaseNode = tree.Add(0, TreeView::tvwLast, path, name, "Datenbank");
+    tree.SetTag(databaseNode, "Datenbank");
+
+    status.SetText("Reading database structure...");
+    forms.DoEvents();
+
+    const TreeView::Index tablesNode = AddChild(tree, databaseNode, "Tables", "Tabellen", {});
+    for (const TabellenEintrag& tabelle : kTabellen) {
+        TabelleInTreeview(tree, tablesNode, db, tabelle, forms);
+    }
+    BenutzerInTreeview(tree, databaseNode, db);
+
+    status.SetText("Closing ACT! database...");
+    forms.DoEvents();
+}
+
+void TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
+                       const TabellenEintrag& tabelle, forms::FormsRuntime& forms) {
+    act::Table table = (db.*tabelle.accessor)();
+    const TreeView::Index tableNode =
+        AddChild(tree, tablesNode, tabelle.text, "Tabelle", "Tabelle");
+    const TreeView::Index fieldsNode = AddChild(tree, tableNode, "Fields", "Felder", "Felder");
+
+    act::Fields fields = table.GetFields();
+    const std::int16_t count = fields.Count();
+    for (std::int16_t position = 0; position < count; ++position) {
+        FeldInTreeview(tree, fieldsNode, fields, fields.FieldID(position), forms);
+    }
+
+    EigenschaftInTreeview(tree, tableNode, "Name", table.Name());
+    EigenschaftInTreeview(tree, tableNode, "Field Count", std::to_string(table.FieldCount()));
+    EigenschaftInTreeview(tree, tableNode, "Record Count", std::to_string(table.RecordCount()));
+}
+
+void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Database& db) {
+    act::Users users = db.GetUsers();
+    const TreeView::Index usersNode = AddChild(tree, databaseNode, "Users", "Users", "Users");
+
+    const std::int16_t count = users.Count();
+    for (std::int16_t position = 0; position < count; ++position) {
+        const TreeView::Index user =
+            AddChild(tree, usersNode, users.Name(position), "User", "User");
+        EigenschaftInTreeview(tree, user, "Security", std::to_string(users.Security(position)));
+        EigenschaftInTreeview(tree, user, "Access", std::to_string(users.Access(position)));
+        EigenschaftInTreeview(tree, user, "UniqueID", users.UniqueID(position));
+        EigenschaftInTreeview(tree, user, "Password", users.Password(position));
+    }
+    EigenschaftInTreeview(tree, usersNode, "Count", std::to_string(users.Count()));
+}
+
+} // namespace veltrano::scan

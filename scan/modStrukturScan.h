@@ -1,0 +1,39 @@
+#pragma once
+
+// The structure scan: reads an open ACT! database into the structure tree.
+
+#include "act/ActObjects.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/TreeView.h"
+#include "platform/forms/FormsRuntime.h"
+
+#include <array>
+#include <string_view>
+
+namespace veltrano::scan {
+
+using controls::TreeView;
+
+// One of the seven tables: its node text and the Database operation that yields it.
+struct TabellenEintrag {
+    std::string_view text;
+    act::Table (act::Database::*accessor)();
+};
+
+// The seven tables in scanning order.
+extern const std::array<TabellenEintrag, 7> kTabellen;
+
+// Empties the tree and rebuilds it from the open database. Only the popup-list steps of the
+// field procedures are guarded; any other failure is passed on and the tree keeps what was
+// built up to it.
+void ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
+                  forms::FormsRuntime& forms);
+
+// Reads one table, its fields and its own properties under the tables container.
+void TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
+                       const TabellenEintrag& tabelle, forms::FormsRuntime& forms);
+
+// Reads the users under the database node.
+void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Database& db);
+
+} // namespace veltrano::scan

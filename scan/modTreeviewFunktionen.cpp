@@ -1,0 +1,161 @@
+#include "scan/modTreeviewFunktionen.h"
+
+#include "platform/actole/AutomationError.h"
+#include "platform/controls/ControlError.h"
+#include "scan/modKonstantenArrays.h"
+
+#include <optional>
+#include <string>
+
+namespace veltrano::scan {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// An error caught by a guard, kept for its message.
+struct RecordedError {
+    std::int32_t number = 0;
+    std::string description;
+};
+
+std::string TrueFalse(bool value) {
+    return value ? "True" : "False";
+}
+
+std::string FeldFehlerMeldung(const RecordedError& error, std::string_view fieldName,
+                              std::int32_t id) {
+    std::string text = "Fehler in Funktion FeldInTreeview";
+    text.append(kCrLf).append("Fehlernummer: ").append(std::to_string(error.number));
+    text.append(kCrLf).append("Fehlerbeschreibung: ").append(error.description);
+    text.append(kCrLf).append("Feldname: ").append(fieldName);
+    text.append(kCrLf).append("Feld ID:").append(std::to_string(id));
+    return text;
+}
+
+std::string PopupFehlerMeldung(const RecordedError& error, std::string_view fieldText) {
+    std::string text = "Error in Method AddPopupList";
+    text.append(kCrLf).append("ndStart=\"").append(fieldText).append("\"");
+    text.append(kCrLf).append(error.description);
+    return text;
+}
+
+std::string ZuVieleEintraegeMeldung(std::string_view fieldText, std::string_view fieldKey,
+                                    std::int16_t count) {
+    std::string text = "PopupList have to much entries!";
+    text.append(kCrLf).append("Field: ").append(fieldText);
+    text.append(kCrLf).append("Key: ").append(fieldKey);
+    text.append(kCrLf).append("Count: ").append(std::to_string(count));
+    text.append(kCrLf).append("Only the first 100 will be read.");
+    return text;
+}
+
+TreeView::Index AddTaggedChild(TreeView& tree, TreeView::Index parent, std::string_view key,
+                               std::string_view text, std::string_view kind) {
+    const TreeView::Index node = tree.Add(parent, TreeView::tvwChild, key, text, kind);
+    tree.SetTag(node, kind);
+    return node;
+}
+
+TreeView::Index AddPopupItem(TreeView& tree, TreeView::Index listNode, std::int16_t position) {
+    return AddTaggedChild(tree, listNode, {}, "Item " + std::to_string(position), "PopupItem");
+}
+
+} // namespace
+
+void EigenschaftInTreeview(TreeView& tree, TreeView::Index parent, std::string_view label,
+                           std::string_view value) {
+    if (value.empty()) {
+        return;
+    }
+    std::string text;
+    text.reserve(label.size() + 3 + value.size());
+    text.append(label).append(" = ").append(value);
+    AddTaggedChild(tree, parent, {}, text, "Eigenschaft");
+}
+
+void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
+                    std::int32_t id, forms::FormsRuntime& forms) {
+    // ACT! addresses fields by 16-bit IDs; id holds the value Fields.FieldID gave.
+    const auto fieldId = static_cast<std::int16_t>(id);
+    const std::string tableName{tree.Text(tree.Parent(fieldsNode))};
+
+    const std::string name = fields.Name(fieldId);
+    const TreeView::Index field =
+        AddTaggedChild(tree, fieldsNode, tableName + " " + std::to_string(id), name, "Feld");
+
+    EigenschaftInTreeview(tree, field, "Type", FeldTypName(fields.Type(fieldId)));
+    EigenschaftInTreeview(tree, field, "Length", std::to_string(fields.Length(fieldId)));
+    EigenschaftInTreeview(tree, field, "DecimalPlaces",
+                          std::to_string(fields.DecimalPlaces(fieldId)));
+    EigenschaftInTreeview(tree, field, "EntryRule", EingabeRegelName(fields.EntryRule(fieldId)));
+    EigenschaftInTreeview(tree, field, "EntryTrigger", fields.EntryTrigger(fieldId));
+    EigenschaftInTreeview(tree, field, "ExitTrigger", fields.ExitTrigger(fieldId));
+    EigenschaftInTreeview(tree, field, "InitialValue", fields.InitialValue(fieldId));
+    EigenschaftInTreeview(tree, field, "IsBlockSync", TrueFalse(fields.IsBlockSync(fieldId)));
+    EigenschaftInTreeview(tree, field, "IsCutHistory", TrueFalse(fields.IsCutHistory(fieldId)));
+    EigenschaftInTreeview(tree, field, "IsIndexed", TrueFalse(fields.IsIndexed(fieldId)));
+    EigenschaftInTreeview(tree, field, "IsPrimary", TrueFalse(fields.IsPrimary(fieldId)));
+    EigenschaftInTreeview(tree, field, "IsSortable", TrueFalse(fields.IsSortable(fieldId)));
+    EigenschaftInTreeview(tree, field, "HasPopupList", TrueFalse(fields.HasPopupList(fieldId)));
+
+    if (!fields.HasPopupList(fieldId)) {
+        EigenschaftInTreeview(tree, field, "PopupCount", "-1");
+        return;
+    }
+
+    std::optional<RecordedError> error;
+    try {
+        EigenschaftInTreeview(tree, field, "PopupCount",
+                              fields.GetPopupList(fieldId, 0).PopupCountText());
+    } catch (const ole::AutomationError& e) {
+        error = RecordedError{e.Number(), e.Description()};
+    }
+
+    if (error) {
+        forms.MsgBox(FeldFehlerMeldung(*error, fields.Name(fieldId), id), forms::vbExclamation);
+        AddPopupList(tree, field, act::PopupList{}, forms);
+    } else {
+        AddPopupList(tree, field, fields.GetPopupList(fieldId, 0), forms);
+    }
+}
+
+void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
+                  forms::FormsRuntime& forms) {
+    TreeView::Index listNode = 0;
+    std::optional<RecordedError> error;
+    try {
+        listNode = tree.Add(fieldNode, TreeView::tvwChild, {}, "PopupList", "PopupListe");
+    } catch (const controls::ControlError& e) {
+        error = RecordedError{e.Number(), e.Description()};
+    } catch (const ole::AutomationError& e) {
+        error = RecordedError{e.Number(), e.Description()};
+    }
+    if (error) {
+        forms.MsgBox(PopupFehlerMeldung(*error, tree.Text(fieldNode)), forms::vbExclamation);
+        return;
+    }
+    tree.SetTag(listNode, "PopupListe");
+
+    if (!list) {
+        const TreeView::Index item = AddPopupItem(tree, listNode, 0);
+        EigenschaftInTreeview(tree, item, "Value", "Error");
+        EigenschaftInTreeview(tree, item, "Remark", "Corrupt Popup");
+        return;
+    }
+
+    std::int16_t count = list.Count();
+    if (count > kPopupListMaxEntries) {
+        forms.MsgBox(
+            ZuVieleEintraegeMeldung(tree.Text(fieldNode), tree.Key(fieldNode), list.Count()),
+            forms::vbExclamation);
+        count = kPopupListCutTo;
+    }
+    for (std::int16_t position = 0; position < count; ++position) {
+        const TreeView::Index item = AddPopupItem(tree, listNode, position);
+        EigenschaftInTreeview(tree, item, "Value", list.Value(position));
+        EigenschaftInTreeview(tree, item, "Remark", list.Remark(position));
+    }
+}
+
+} // namespace veltrano::scan
