@@ -1,0 +1,149 @@
+// The scan of whole stand-in databases: node model, tables, users, repeated scans, the sample.
+
+#include "StandInFixture.h"
+
+#include "platform/actole/standin/FileValidation.h"
+#include "platform/actole/standin/SampleDatabase.h"
+#include "platform/actole/standin/StoredData.h"
+
+namespace veltrano::scan::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+using StructureScan = StandInScan;
+
+std::string Line(int depth, int index, std::string_view text, std::string_view tag,
+                 std::string_view key, std::string_view image) {
+    return std::string(static_cast<std::size_t>(depth) * 2, ' ') + std::to_string(index) + " " +
+           std::string(text) + " [" + std::string(tag) + "] {" + std::string(key) + "} (" +
+           std::string(image) + ")\n";
+}
+
+TEST_F(StructureScan, BuildsTheNodeModel) {
+    const auto file = Build(
+        [](StandInDatabaseWriter& w) {
+            w.SetTableName(TableAccessor::Contact, "Contacts");
+            w.AddField(TableAccessor::Contact, {.id = 25, .name = "Company"});
+            w.AddPopupList(TableAccessor::Contact, 25, {{"A", "r"}});
+            w.AddRecord(TableAccessor::Contact, "R1");
+            w.AddUser({.name = "Chris", .uniqueId = "U1", .security = 2, .access = 70000});
+        },
+        "Outline");
+    tree.SetLabelEdit(controls::TreeView::tvwAutomatic);
+    Scan(file);
+
+    int index = 0;
+    std::string expected = Line(0, ++index, "Outline", "Datenbank", file.string(), "Datenbank");
+    expected += Line(1, ++index, "Tables", "", "", "Tabellen");
+    const auto property = [&](int depth, std::string_view text) {
+        expected += Line(depth, ++index, text, "Eigenschaft", "", "Eigenschaft");
+    };
+    for (const auto& tabelle : kTabellen) {
+        expected += Line(2, ++index, tabelle.text, "Tabelle", "", "Tabelle");
+        expected += Line(3, ++index, "Fields", "Felder", "", "Felder");
+        const bool contact = tabelle.text == "Contact";
+        if (contact) {
+            expected += Line(4, ++index, "Company", "Feld", "Contact 25", "Feld");
+            for (const char* text :
+                 {"Type = String", "Length = 0", "DecimalPlaces = 0", "EntryRule = No rules",
+                  "IsBlockSync = False", "IsCutHistory = False", "IsIndexed = False",
+                  "IsPrimary = False", "IsSortable = False", "HasPopupList = True",
+                  "PopupCount = 1"}) {
+                property(5, text);
+            }
+            expected += Line(5, ++index, "PopupList", "PopupListe", "", "PopupListe");
+            expected += Line(6, ++index, "Item 0", "PopupItem", "", "PopupItem");
+            property(7, "Value = A");
+            property(7, "Remark = r");
+            property(3, "Name = Contacts");
+        }
+        property(3, contact ? "Field Count = 1" : "Field Count = 0");
+        property(3, contact ? "Record Count = 1" : "Record Count = 0");
+    }
+    expected += Line(1, ++index, "Users", "Users", "", "Users");
+    expected += Line(2, ++index, "Chris", "User", "", "User");
+    property(3, "Security = 2");
+    property(3, "Access = 70000");
+    property(3, "UniqueID = U1");
+    property(2, "Count = 1");
+
+    EXPECT_EQ(Outline(tree), expected);
+    EXPECT_EQ(tree.Count(), index);
+    EXPECT_EQ(tree.RootCount(), 1);
+    EXPECT_EQ(tree.LabelEdit(), controls::TreeView::tvwManual);
+    EXPECT_EQ(status.Panels("Status").Text(), "Closing ACT! database...");
+    EXPECT_EQ(forms.DoEventsCount(), 2u);
+    EXPECT_TRUE(forms.Calls().empty());
+}
+
+TEST_F(StructureScan, UsersWithoutIdOrPasswordAndDatabasesWithoutUsers) {
+    Scan(Build([](StandInDatabaseWriter& w) {
+             w.AddUser({.name = "Pat", .security = -1});
+             w.AddUser({.name = "Sam", .uniqueId = "S-9", .password = "pw", .access = 5});
+         }),
+         "sam", "pw");
+    const auto users = tree.LastSibling(tree.Child(tree.Root()));
+    EXPECT_EQ(ChildTexts(tree, users), (Texts{"Pat", "Sam", "Count = 2"}));
+    EXPECT_EQ(ChildTexts(tree, tree.Child(users)), (Texts{"Security = -1", "Access = 0"}));
+    EXPECT_EQ(ChildTexts(tree, tree.Next(tree.Child(users))),
+              (Texts{"Security = 0", "Access = 5", "UniqueID = S-9", "Password = pw"}));
+
+    Scan(Build([](StandInDatabaseWriter&) {}));
+    const auto none = tree.LastSibling(tree.Child(tree.Root()));
+    EXPECT_EQ(tree.Tag(none), "Users");
+    EXPECT_EQ(ChildTexts(tree, none), Texts{"Count = 0"});
+}
+
+TEST_F(StructureScan, SecondScanReplacesTheFirstTreeCollapsedAndUnselected) {
+    const auto file = Build([](StandInDatabaseWriter& w) {
+        w.AddField(TableAccessor::Sales, {.id = 1, .name = "Amount", .type = 6});
+        w.AddPopupList(TableAccessor::Sales, 1, {{"10", ""}, {"20", "twenty"}});
+        w.AddUser({.name = "Chris"});
+    });
+    Scan(file);
+    const std::string first = Outline(tree);
+    tree.SetSelected(tree.ByKey("Sales 1"));
+    tree.EnsureVisible(tree.ByKey("Sales 1"));
+
+    Scan(file);
+
+    EXPECT_EQ(Outline(tree), first);
+    EXPECT_EQ(tree.SelectedItem(), 0);
+    for (controls::TreeView::Index node = 1; node <= tree.Count(); ++node) {
+        EXPECT_FALSE(tree.Expanded(node)) << tree.Text(node);
+    }
+}
+
+TEST_F(StructureScan, SampleDatabaseOutlineMatchesTheFile) {
+    const auto file = Folder() / "sample.dbf";
+    ole::standin::WriteSampleDatabase(file);
+    Scan(file, std::string(ole::standin::kSampleUserName),
+         std::string(ole::standin::kSamplePassword));
+
+    auto connection = ole::standin::OpenDatabaseFile(file, std::chrono::seconds(1));
+    const auto tables = tree.Child(tree.Root());
+    EXPECT_EQ(ChildTexts(tree, tree.Root()), (Texts{"Tables", "Users"}));
+    ASSERT_EQ(tree.Children(tables), 7);
+    auto table = tree.Child(tables);
+    for (const auto accessor : ole::standin::kAllTables) {
+        const auto data = ole::standin::LoadTable(connection, accessor);
+        SCOPED_TRACE(data.Name());
+        EXPECT_EQ(tree.Text(table), ole::standin::AccessorName(accessor));
+        EXPECT_EQ(static_cast<std::size_t>(tree.Children(tree.Child(table))), data.Fields().size());
+        const Texts properties = ChildTexts(tree, table);
+        EXPECT_EQ(properties.back(), "Record Count = " + std::to_string(ole::standin::CountRecords(
+                                                             connection, accessor)));
+        EXPECT_EQ(properties[properties.size() - 2],
+                  "Field Count = " + std::to_string(data.Fields().size()));
+        table = tree.Next(table);
+    }
+    const auto users = ole::standin::LoadUsers(connection);
+    const auto usersNode = tree.LastSibling(tables);
+    EXPECT_EQ(tree.Children(usersNode), static_cast<std::int32_t>(users.size()) + 1);
+    EXPECT_EQ(tree.Text(tree.LastSibling(tree.Child(usersNode))),
+              "Count = " + std::to_string(users.size()));
+    EXPECT_NE(tree.Find("Group 25"), 0);
+}
+
+} // namespace
+} // namespace veltrano::scan::testing
