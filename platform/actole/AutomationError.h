@@ -24,6 +24,9 @@ private:
 namespace errors {
 inline constexpr std::int32_t kTypeMismatch = 13;
 inline constexpr std::int32_t kInvalidProcedureCall = 5; // invalid argument
+inline constexpr std::int32_t kOverflow = 6;
+inline constexpr std::int32_t kSubscriptOutOfRange = 9;
+inline constexpr std::int32_t kObjectVariableNotSet = 91;
 inline constexpr std::int32_t kObjectRequired = 424;
 inline constexpr std::int32_t kCannotCreateObject = 429;
 inline constexpr std::int32_t kMemberNotFound = 438;
