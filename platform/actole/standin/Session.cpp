@@ -1,0 +1,270 @@
+#include "platform/actole/standin/Session.h"
+
+#include "platform/actole/standin/FileValidation.h"
+#include "platform/actole/standin/StandInErrors.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace veltrano::ole::standin {
+
+namespace {
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string FieldText(TableAccessor table, std::int16_t fieldId) {
+    return "field " + std::to_string(fieldId) + " of table " + std::string(AccessorName(table));
+}
+
+[[noreturn]] void ThrowNoSuchField(TableAccessor table, std::int16_t fieldId) {
+    throw AutomationError(errors::kNoSuchField, "Table " + std::string(AccessorName(table)) +
+                                                    " has no field with the ID " +
+                                                    std::to_string(fieldId) + ".");
+}
+
+[[noreturn]] void ThrowStorageError(const char* action, const SqliteError& error) {
+    throw AutomationError(errors::kStorageFailed,
+                          std::string("Could not ") + action + ": " + error.what() + ".");
+}
+
+} // namespace
+
+Session::Session(std::function<std::string()> runningDatabasePath, StandInOptions options)
+    : runningDatabasePath_(std::move(runningDatabasePath)), options_(options) {}
+
+Session::~Session() {
+    Close();
+}
+
+void Session::Open(const std::string& path) noexcept {
+    Close();
+    try {
+        // "" means the database that the running stand-in ACT! has open; its user is logged in.
+        const bool running = path.empty();
+        const std::string target =
+            running ? (runningDatabasePath_ ? runningDatabasePath_() : std::string()) : path;
+        if (target.empty()) {
+            return;
+        }
+        const std::filesystem::path file = std::filesystem::absolute(target).lexically_normal();
+        Connection connection = OpenDatabaseFile(file, options_.busyTimeout);
+        std::string name = LoadDatabaseName(connection);
+        auto users = std::make_shared<const std::vector<UserRecord>>(LoadUsers(connection));
+
+        const bool passwords = std::any_of(users->begin(), users->end(),
+                                           [](const UserRecord& u) { return !u.password.empty(); });
+        connection_ = std::move(connection);
+        filePath_ = file.string();
+        name_ = std::move(name);
+        users_ = std::move(users);
+        fileLoaded_ = true;
+        loginRequired_ = passwords && !running;
+        isOpen_ = !loginRequired_;
+        ++generation_;
+    } catch (...) {
+        Close();
+    }
+}
+
+void Session::Login(const std::string& userName, const std::string& password) {
+    if (!fileLoaded_) {
+        throw AutomationError(errors::kDatabaseNotOpen,
+                              "No ACT! database has been opened to log in to.");
+    }
+    const bool accepted = std::any_of(users_->begin(), users_->end(), [&](const UserRecord& user) {
+        return EqualsIgnoringAsciiCase(user.name, userName) && user.password == password;
+    });
+    loginFailed_ = !accepted;
+    if (accepted) {
+        isOpen_ = true;
+    }
+}
+
+void Session::Close() noexcept {
+    RollBackBatch();
+    updateEntryTrigger_.reset();
+    updateExitTrigger_.reset();
+    popupListReader_.reset();
+    connection_.Close();
+    ForgetLoadedTables();
+    users_.reset();
+    filePath_.clear();
+    name_.clear();
+    fileLoaded_ = false;
+    loginRequired_ = false;
+    loginFailed_ = false;
+    isOpen_ = false;
+    batchLost_ = false;
+    lastError_ = 0;
+    ++generation_;
+}
+
+void Session::RequireOpen(std::uint64_t generation) const {
+    if (!isOpen_ || generation != generation_) {
+        throw AutomationError(errors::kDatabaseNotOpen, "The ACT! database is not open.");
+    }
+}
+
+TableData& Session::LoadedTable(TableAccessor table) {
+    auto& slot = tables_[AccessorIndex(table)];
+    if (!slot) {
+        try {
+            slot = std::make_unique<TableData>(LoadTable(connection_, table));
+        } catch (const SqliteError& error) {
+            ThrowStorageError("read the table", error);
+        }
+    }
+    return *slot;
+}
+
+const TableData& Session::Table(TableAccessor table) {
+    return LoadedTable(table);
+}
+
+const FieldRecord& Session::Field(TableAccessor table, std::int16_t fieldId) {
+    const FieldRecord* field = LoadedTable(table).Find(fieldId);
+    if (field == nullptr) {
+        ThrowNoSuchField(table, fieldId);
+    }
+    return *field;
+}
+
+std::int64_t Session::RecordCount(TableAccessor table) {
+    try {
+        return CountRecords(connection_, table);
+    } catch (const SqliteError& error) {
+        ThrowStorageError("count the records", error);
+    }
+}
+
+std::vector<PopupEntry> Session::PopupList(TableAccessor table, std::int16_t fieldId) {
+    const FieldRecord& field = Field(table, fieldId);
+    std::optional<std::vector<PopupEntry>> entries;
+    try {
+        if (!popupListReader_) {
+            popupListReader_.emplace(connection_);
+        }
+        entries = popupListReader_->Read(table, fieldId);
+    } catch (const SqliteError& error) {
+        ThrowStorageError("read the drop-down list", error);
+    }
+    if (entries) {
+        return std::move(*entries);
+    }
+    if (field.hasPopupList) {
+        throw AutomationError(errors::kCorruptPopupList,
+                              "The drop-down list of " + FieldText(table, fieldId) + " (\"" +
+                                  field.name + "\") is corrupt: the list is missing.");
+    }
+    throw AutomationError(errors::kNoPopupList, "The " + FieldText(table, fieldId) + " (\"" +
+                                                    field.name + "\") has no drop-down list.");
+}
+
+void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger trigger,
+                           const std::string& text) {
+    FieldRecord* field = LoadedTable(table).Find(fieldId);
+    if (field == nullptr) {
+        ThrowNoSuchField(table, fieldId);
+    }
+    if (batchLost_) {
+        throw AutomationError(errors::kStorageFailed,
+                              "The batch was rolled back after a failed write; end it first.");
+    }
+    std::optional<Statement>& update =
+        trigger == Trigger::Entry ? updateEntryTrigger_ : updateExitTrigger_;
+    try {
+        if (!update) {
+            update.emplace(connection_,
+                           trigger == Trigger::Entry
+                               ? "UPDATE field SET entry_trigger = ?1 WHERE accessor = ?2 "
+                                 "AND field_id = ?3"
+                               : "UPDATE field SET exit_trigger = ?1 WHERE accessor = ?2 "
+                                 "AND field_id = ?3");
+        }
+        update->Reset();
+        update->Bind(1, text).Bind(2, AccessorName(table)).Bind(3, fieldId);
+        update->Run();
+        update->Reset();
+    } catch (const SqliteError& error) {
+        if (batchActive_ && connection_.IsAutocommit()) {
+            // Some failures make SQLite roll back the whole transaction: the batch is gone.
+            batchActive_ = false;
+            batchLost_ = true;
+            ForgetLoadedTables();
+        }
+        RecordFailure(error.Code());
+        ThrowStorageError("write the trigger", error);
+    }
+    (trigger == Trigger::Entry ? field->entryTrigger : field->exitTrigger) = text;
+}
+
+bool Session::BeginBatch() noexcept {
+    if (batchActive_ || batchLost_) {
+        RecordFailure(SQLITE_MISUSE);
+        return false;
+    }
+    try {
+        // IMMEDIATE takes the write lock now, waiting up to the busy timeout for another writer.
+        connection_.Execute("BEGIN IMMEDIATE");
+    } catch (const SqliteError& error) {
+        RecordFailure(error.Code());
+        return false;
+    }
+    batchActive_ = true;
+    lastError_ = 0;
+    return true;
+}
+
+bool Session::EndBatch() noexcept {
+    if (batchLost_) {
+        batchLost_ = false;
+        return false; // lastError_ holds the failure that ended the batch
+    }
+    if (!batchActive_) {
+        RecordFailure(SQLITE_MISUSE);
+        return false;
+    }
+    try {
+        connection_.Execute("COMMIT");
+    } catch (const SqliteError& error) {
+        RecordFailure(error.Code());
+        RollBackBatch();
+        return false;
+    }
+    batchActive_ = false;
+    lastError_ = 0;
+    return true;
+}
+
+void Session::RollBackBatch() noexcept {
+    if (!batchActive_) {
+        return;
+    }
+    batchActive_ = false;
+    if (!connection_.IsAutocommit()) {
+        // A failed ROLLBACK leaves the journal behind, and SQLite restores the file from it.
+        sqlite3_exec(connection_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    ForgetLoadedTables();
+}
+
+void Session::ForgetLoadedTables() noexcept {
+    for (auto& table : tables_) {
+        table.reset();
+    }
+}
+
+void Session::RecordFailure(int sqliteCode) noexcept {
+    // LastError is SQLite's primary result code (5 = another writer holds the file).
+    lastError_ = static_cast<std::int16_t>(sqliteCode & 0xff);
+}
+
+} // namespace veltrano::ole::standin
