@@ -1,0 +1,23 @@
+#pragma once
+
+// The subcommands of act-standin. Each receives the arguments after its own name and returns
+// the exit status: 0 success, 1 failure (message on stderr), 2 wrong usage.
+
+#include <string>
+#include <vector>
+
+namespace veltrano::tools {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+int RunCreateCommand(const std::vector<std::string>& args);
+int RunDumpCommand(const std::vector<std::string>& args);
+// Plays ACT! running with a database open until stopped (ActStandInRun.cpp).
+int RunStandInApplication(const std::vector<std::string>& args);
+
+// Writes "act-standin: " + message to stderr and returns the status.
+int Fail(const std::string& message, int status = kExitFailure);
+
+} // namespace veltrano::tools
