@@ -1,10 +1,16 @@
 #include "tools/ActStandInCommands.h"
 
+#include "platform/actole/standin/app/AppRun.h"
+
+#include <iostream>
+
 namespace veltrano::tools {
 
-// Placeholder until the stand-in ACT! application is built.
-int RunStandInApplication(const std::vector<std::string>& /*args*/) {
-    return Fail("run: not available");
+int RunStandInApplication(const std::vector<std::string>& args) {
+    if (args.size() != 1 || args.front().empty() || args.front().starts_with("-")) {
+        return Fail("run: expects exactly one database FILE", kExitUsage);
+    }
+    return ole::standin::RunStandInApp(args.front(), std::cout, std::cerr);
 }
 
 } // namespace veltrano::tools

@@ -1,0 +1,131 @@
+#include "StandInProcess.h"
+
+#include "platform/actole/standin/StandInDatabaseWriter.h"
+#include "platform/win32/WindowRegistry.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace veltrano::testsupport {
+
+using namespace ole::standin;
+
+TempFolder::TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "veltrano-run-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary folder");
+    }
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+void WriteRunDatabase(const fs::path& file, const std::string& name) {
+    StandInDatabaseWriter db(file, name);
+    db.AddField(TableAccessor::Contact, {.id = 1, .name = "Company"});
+    db.AddField(TableAccessor::Contact, {.id = 2, .name = "Phone"});
+    db.AddField(TableAccessor::Group, {.id = 25, .name = "Group Name"});
+    db.AddUser({.name = "Chris", .uniqueId = "U00000000001"});
+    db.AddUser({.name = "Pat", .uniqueId = "U00000000002"});
+    db.AddRecord(TableAccessor::Contact, "C00000000001", {{1, "Acme"}, {2, "555-1"}});
+    db.AddRecord(TableAccessor::Contact, "C00000000002", {{1, "Bolt"}});
+    db.AddRecord(TableAccessor::Contact, "C00000000003", {{1, "Crane"}});
+    db.AddRecord(TableAccessor::Group, "G00000000001", {{25, "Sales"}});
+    db.AddRecord(TableAccessor::Group, "G00000000002", {{25, "Staff"}});
+    db.AddGroupMember("G00000000001", "C00000000001");
+    db.Commit();
+}
+
+StandInProcess::StandInProcess(const fs::path& runtimeDir, const fs::path& database,
+                               const fs::path& logDir)
+    : folder_(runtimeDir / "act-standin"), stdout_(logDir / "stdout.txt"),
+      stderr_(logDir / "stderr.txt") {
+    // Programs are built into <build>/bin, tests into <build>/tests/bin.
+    const char* binDir = std::getenv("VELTRANO_BIN_DIR");
+    const fs::path bin =
+        binDir != nullptr ? fs::path(binDir)
+                          : fs::read_symlink("/proc/self/exe").parent_path() / ".." / ".." / "bin";
+    const std::string program = (bin / "act-standin").string();
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        if (std::string_view(*variable).rfind("XDG_RUNTIME_DIR=", 0) != 0) {
+            environment.emplace_back(*variable);
+        }
+    }
+    environment.push_back("XDG_RUNTIME_DIR=" + runtimeDir.string());
+    std::vector<char*> envp;
+    for (auto& variable : environment) {
+        envp.push_back(variable.data());
+    }
+    envp.push_back(nullptr);
+    std::string run = "run";
+    std::string file = database.string();
+    std::string name = "act-standin";
+    char* argv[] = {name.data(), run.data(), file.data(), nullptr};
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, stdout_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, stderr_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    const int result = ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (result != 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
+}
+
+StandInProcess::~StandInProcess() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+bool StandInProcess::WaitRegistered(std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (pid_ <= 0 || ::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            pid_ = -1;
+            return false;
+        }
+        if (win32::WindowRegistry(folder_).FindLive(pid_)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+int StandInProcess::Stop(int signal) {
+    ::kill(pid_, signal);
+    return Wait();
+}
+
+int StandInProcess::Wait() {
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::string StandInProcess::Stderr() const {
+    std::ifstream in(stderr_);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace veltrano::testsupport
