@@ -17,33 +17,31 @@ std::string LinkCaptionOf(std::string_view address) {
     return std::string(address);
 }
 
-const std::vector<std::string_view>& ScrollTextLines() {
-    // Blank space at both ends, so that the jump from the last offset to the first is seamless.
-    static const std::vector<std::string_view> lines = {
-        "",
-        "",
-        "",
-        "Veltrano",
-        "",
-        "Strukturanalyse für",
-        "ACT!-Datenbanken",
-        "",
-        "Tabellen und Felder",
-        "Feldeigenschaften",
-        "Popup-Listen",
-        "Benutzer",
-        "",
-        "Eingabe- und",
-        "Ausgabetrigger suchen,",
-        "ersetzen und speichern",
-        "",
-        "Sortieren, Kopieren,",
-        "Vor und Zurück",
-        "",
-        "Danke fürs Benutzen!",
-        "",
-        "",
-        "",
+const std::vector<ScrollLine>& ScrollTextLines() {
+    static const std::vector<ScrollLine> lines = {
+        {"Was Veltrano zeigt", true},
+        {"Tabellen und Felder"},
+        {"samt Eigenschaften,"},
+        {"Popup-Listen, Benutzer"},
+        {""},
+        {"Was Veltrano ändert", true},
+        {"Eingabe- und"},
+        {"Ausgabetrigger:"},
+        {"suchen, ersetzen,"},
+        {"im Stapel speichern"},
+        {""},
+        {"Dazu", true},
+        {"Listen sortieren"},
+        {"und kopieren,"},
+        {"vor und zurück"},
+        {""},
+        {"Gebaut mit", true},
+        {"C++20 und Qt 6"},
+        {""},
+        {"Danke, dass Sie", true},
+        {"Veltrano benutzen!", true},
+        {""},
+        {""},
     };
     return lines;
 }

@@ -30,8 +30,15 @@ inline constexpr int kEscape = 27;
 std::string VersionCaption(const forms::AppVersion& version);
 // The address without its scheme and closing slash: "https://www.x.example/" gives "www.x.example".
 std::string LinkCaptionOf(std::string_view address);
-// The lines of text drawn into the scroll picture, top to bottom; "" is an empty line.
-const std::vector<std::string_view>& ScrollTextLines();
+// Lines of the scroll picture, kScrollLineHeight pixels each from its top. They fill at most the
+// rows that scroll through (0 to kLastScrollOffset); the picture's last kScrollWindowHeight rows
+// repeat its first ones, so that the jump from the last offset back to 0 is not seen.
+inline constexpr int kScrollLineHeight = 16;
+struct ScrollLine {
+    std::string_view text; // "" is an empty line
+    bool heading = false;
+};
+const std::vector<ScrollLine>& ScrollTextLines();
 
 class frmInfo {
 public:

@@ -107,5 +107,12 @@ TEST_F(frmInfoTest, LinkClickLaunchesTheAddressAndCloses) {
     EXPECT_TRUE(forms.Messages().empty());
 }
 
+TEST(ScrollTextLinesTest, FitTheRowsThatScroll) {
+    const auto& lines = ScrollTextLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_FALSE(lines.front().text.empty()); // the box opens with text in view
+    EXPECT_LE(static_cast<int>(lines.size()) * kScrollLineHeight, kLastScrollOffset + 1);
+}
+
 } // namespace
 } // namespace veltrano::about
