@@ -1,0 +1,183 @@
+#include "platform/forms/MemorySettingsStore.h"
+#include "platform/qt/ModalHelper.h"
+#include "platform/qt/QtForms.h"
+#include "platform/qt/frmLoginDialog.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace veltrano;
+using qt::frmLogin;
+
+namespace {
+
+// Shows the form through ShowFrmLogin and lets `act` work on it while it is modal.
+forms::LoginFormState Run(forms::LoginFormState state, std::function<void(frmLogin&)> act) {
+    WhenModal([act = std::move(act)](QWidget* modal) {
+        auto* form = qobject_cast<frmLogin*>(modal);
+        QVERIFY(form != nullptr);
+        act(*form);
+    });
+    qt::ShowFrmLogin(nullptr, state);
+    return state;
+}
+
+QRect InForm(const QWidget& form, const QWidget& control) {
+    return QRect(control.mapTo(&form, QPoint(0, 0)), control.size());
+}
+
+} // namespace
+
+class frmLoginTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsNamesAndPlainTextBoxes() {
+        frmLogin form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("ACT! login"));
+        QCOMPARE(form.findChild<QGroupBox*>("frUserdaten")->title(), QStringLiteral("User data"));
+        QCOMPARE(form.findChild<QLabel*>("lbName")->text(), QStringLiteral("&Name"));
+        QCOMPARE(form.findChild<QLabel*>("lbPassord")->text(), QStringLiteral("&Password"));
+        QCOMPARE(form.findChild<QPushButton*>("cmdAbbort")->text(), QStringLiteral("A&bbort"));
+        QCOMPARE(form.findChild<QPushButton*>("cmdOK")->text(), QStringLiteral("&OK"));
+        auto* user = form.findChild<QLineEdit*>("txbUsername");
+        auto* password = form.findChild<QLineEdit*>("txbUserpassword");
+        QVERIFY(user != nullptr && password != nullptr);
+        QCOMPARE(password->echoMode(), QLineEdit::Normal);
+        QCOMPARE(password->echoMode(), user->echoMode());
+        QCOMPARE(password->maxLength(), user->maxLength());
+        QCOMPARE(password->isReadOnly(), user->isReadOnly());
+        const QList<QWidget*> inFrame{form.lbName, form.txbUsername, form.lbPassord,
+                                      form.txbUserpassword};
+        for (QWidget* control : inFrame) {
+            QVERIFY(form.frUserdaten->isAncestorOf(control));
+        }
+        QVERIFY(!form.frUserdaten->isAncestorOf(form.cmdOK));
+        QVERIFY(!form.frUserdaten->isAncestorOf(form.cmdAbbort));
+    }
+
+    void buttonsBelowTheFrameSameSizeAbbortLeft() {
+        frmLogin form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.cmdAbbort->size(), form.cmdOK->size());
+        const QRect frame = InForm(form, *form.frUserdaten);
+        const QRect abbort = InForm(form, *form.cmdAbbort);
+        const QRect ok = InForm(form, *form.cmdOK);
+        QVERIFY(abbort.top() > frame.bottom());
+        QCOMPARE(abbort.top(), ok.top());
+        QVERIFY(abbort.right() < ok.left());
+        QVERIFY(form.rect().contains(abbort) && form.rect().contains(ok));
+        // Labels show their whole text.
+        QVERIFY(form.lbName->width() >= form.lbName->sizeHint().width());
+        QVERIFY(form.lbPassord->width() >= form.lbPassord->sizeHint().width());
+        if (const QByteArray png = qgetenv("VELTRANO_LOGIN_PNG"); !png.isEmpty()) {
+            QVERIFY(form.grab().save(QString::fromLocal8Bit(png)));
+        }
+    }
+
+    void tabOrderRunsThroughBoxesThenOkThenAbbort() {
+        frmLogin form;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget(), form.txbUsername);
+        const QList<QWidget*> expected{form.txbUserpassword, form.cmdOK, form.cmdAbbort,
+                                       form.txbUsername};
+        for (QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void accessKeysMoveFocusIntoTheBoxes() {
+        frmLogin form;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.lbName->buddy(), form.txbUsername);
+        QCOMPARE(form.lbPassord->buddy(), form.txbUserpassword);
+        QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form.txbUserpassword);
+        QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form.txbUsername);
+    }
+
+    void okSetsTagAndHandsBackTheTextsAsTyped() {
+        const auto state = Run({"old", "secret", ""}, [](frmLogin& form) {
+            QCOMPARE(form.txbUsername->text(), QStringLiteral("old"));
+            QCOMPARE(form.txbUserpassword->text(), QStringLiteral("secret"));
+            form.txbUsername->setText(QStringLiteral("  Jürgen "));
+            form.txbUserpassword->setText(QStringLiteral(" pw "));
+            form.cmdOK->click();
+        });
+        QCOMPARE(state.Tag, std::string("ok"));
+        QCOMPARE(state.Username, std::string("  J\xc3\xbcrgen "));
+        QCOMPARE(state.Userpassword, std::string(" pw "));
+    }
+
+    void accessKeyOfOkConfirms() {
+        const auto state = Run({"u", "p", ""}, [](frmLogin& form) {
+            QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
+        });
+        QCOMPARE(state.Tag, std::string("ok"));
+    }
+
+    void abbortCloseAndEscapeMeanCancelEvenAfterAnEarlierOk() {
+        const std::function<void(frmLogin&)> ways[] = {
+            [](frmLogin& form) { form.cmdAbbort->click(); },
+            [](frmLogin& form) { QTest::keyClick(&form, Qt::Key_B, Qt::AltModifier); },
+            [](frmLogin& form) { form.close(); }, // the window frame's close button
+            [](frmLogin& form) { QTest::keyClick(&form, Qt::Key_Escape); },
+        };
+        for (const auto& way : ways) {
+            const auto state = Run({"typed", "pw", "ok"}, [&way](frmLogin& form) {
+                form.txbUsername->setText(QStringLiteral("changed"));
+                way(form);
+            });
+            QCOMPARE(state.Tag, std::string());
+            QCOMPARE(state.Username, std::string("changed"));
+        }
+    }
+
+    void formsRuntimeShowsTheFormThroughItsHook() {
+        forms::MemorySettingsStore settings;
+        qt::QtForms runtime(settings);
+        runtime.ShowLogin = qt::ShowFrmLogin;
+        QWidget window;
+        runtime.SetMainWindow(&window);
+        WhenModal([&window](QWidget* modal) {
+            auto* form = qobject_cast<frmLogin*>(modal);
+            QVERIFY(form != nullptr);
+            QCOMPARE(form->parentWidget(), &window);
+            form->txbUsername->setText(QStringLiteral("Chris"));
+            form->cmdOK->click();
+        });
+        forms::LoginFormState state;
+        runtime.ShowLoginModal(state);
+        QCOMPARE(state.Tag, std::string("ok"));
+        QCOMPARE(state.Username, std::string("Chris"));
+    }
+
+    void formShowsTheArrowOverTheHourglass() {
+        forms::MemorySettingsStore settings;
+        qt::QtForms runtime(settings);
+        runtime.SetMousePointer(forms::vbHourglass);
+        Qt::CursorShape shown = Qt::WaitCursor;
+        Run({}, [&shown](frmLogin& form) {
+            shown = QApplication::overrideCursor()->shape();
+            form.cmdAbbort->click();
+        });
+        QCOMPARE(shown, Qt::ArrowCursor);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        runtime.SetMousePointer(forms::vbDefault);
+    }
+};
+
+QTEST_MAIN(frmLoginTest)
+#include "frmLoginTest.moc"
