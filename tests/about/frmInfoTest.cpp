@@ -77,26 +77,6 @@ TEST_F(frmInfoTest, NewBoxStartsAtTheTop) {
     EXPECT_EQ(next.ScrollOffset(), 0);
 }
 
-TEST_F(frmInfoTest, HoverUnderlinesTheLinkAndSurfaceRestores) {
-    EXPECT_FALSE(form.lbMSUnderlined());
-    EXPECT_EQ(form.MousePointer(), forms::vbDefault);
-    form.lbMS_MouseMove();
-    EXPECT_TRUE(form.lbMSUnderlined());
-    EXPECT_EQ(form.MousePointer(), forms::vbUpArrow);
-    EXPECT_EQ(forms.DoEventsCount(), 1u);
-    form.Form_MouseMove();
-    EXPECT_FALSE(form.lbMSUnderlined());
-    EXPECT_EQ(form.MousePointer(), forms::vbDefault);
-}
-
-TEST_F(frmInfoTest, OnlyEscapeOfAllKeysCloses) {
-    form.Form_KeyPress(13);
-    form.Form_KeyPress('q');
-    EXPECT_FALSE(form.Unloaded());
-    form.Form_KeyPress(27);
-    EXPECT_TRUE(form.Unloaded());
-}
-
 TEST_F(frmInfoTest, LinkClickLaunchesTheAddressAndCloses) {
     form.lbMS_Click(1234);
     ASSERT_EQ(shell.launches.size(), 1u);
