@@ -1,27 +1,36 @@
+#include "app/StandardCommands.h"
 #include "app/frmHaupt.h"
-#include "platform/actole/AutomationError.h"
+#include "platform/actole/standin/app/LinuxObjectFactory.h"
 #include "platform/forms/IniSettingsStore.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtForms.h"
+#include "platform/qt/frmInfoDialog.h"
+#include "platform/qt/frmLoginDialog.h"
+#include "platform/win32/RegisteredWindows.h"
+#include "platform/win32/RegistrationFolder.h"
+#include "platform/win32/services/LinuxComDlg32.h"
+#include "platform/win32/services/LinuxShell32.h"
 
 #include <QApplication>
+
+#include <iostream>
+#include <memory>
 
 namespace {
 
 using namespace veltrano;
 
-// TODO(platform wiring): stand-ins until the Linux services land; replace each by the real one.
-class NoObjects final : public ole::ObjectFactory {
-public:
-    ole::DispatchPtr CreateDatabase() override { throw Unavailable(); }
-    ole::DispatchPtr CreateObject(std::string_view) override { throw Unavailable(); }
-
-private:
-    static ole::AutomationError Unavailable() {
-        return ole::AutomationError(ole::errors::kCannotCreateObject,
-                                    "ActiveX component can't create object");
+// The registration folder of running stand-in ACT! programs, checked before any window in it
+// is believed. A folder that fails the checks is reported, and no window is found there.
+std::filesystem::path TrustedRegistrationFolder(std::string& problem) {
+    try {
+        return win32::OpenRegistrationFolder();
+    } catch (const win32::RegistrationError& error) {
+        problem = error.what();
+        return {};
     }
-};
+}
+
 class NoWindows final : public win32::User32 {
 public:
     void EnumWindows(const std::function<bool(win32::HWND)>&) override {}
@@ -39,43 +48,49 @@ private:
         return 0;
     }
 };
-class NoDialogs final : public win32::ComDlg32 {
-public:
-    std::int32_t GetOpenFileNameA(win32::OPENFILENAME&) override { return 0; }
-    std::int32_t GetSaveFileNameA(win32::OPENFILENAME&) override { return 0; }
-};
-class NoShell final : public win32::Shell32 {
-public:
-    std::int32_t ShellExecuteA(std::int32_t, const std::optional<std::string>&, const std::string&,
-                               const std::optional<std::string>&, const std::optional<std::string>&,
-                               int) override {
-        return win32::SE_ERR_NOASSOC;
+
+int Run(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(
+        QString::fromUtf8(forms::kAppTitle.data(), forms::kAppTitle.size()));
+
+    forms::IniSettingsStore settings(forms::IniSettingsStore::DefaultPath(forms::kAppTitle));
+    qt::QtForms forms(settings);
+    std::string folderProblem;
+    const auto folder = TrustedRegistrationFolder(folderProblem);
+    std::unique_ptr<win32::User32> user32;
+    if (folderProblem.empty()) {
+        user32 = std::make_unique<win32::RegisteredWindows>(folder);
+    } else {
+        user32 = std::make_unique<NoWindows>();
     }
-    bool ShellExecuteExA(win32::SHELLEXECUTEINFO& info) override {
-        info.hInstApp = win32::SE_ERR_NOASSOC;
-        return false;
+    ole::standin::LinuxObjectFactory objects;
+    win32::LinuxComDlg32 comdlg32(forms);
+    win32::LinuxShell32 shell32;
+    forms.ShowLogin = qt::ShowFrmLogin;
+    forms.ShowAbout = [&](QWidget* parent) { qt::ShowFrmInfo(parent, forms, shell32); };
+
+    app::frmHaupt form({forms, objects, *user32, comdlg32, shell32}, app::StandardCommands());
+    std::unique_ptr<qt::MainWindow> window;
+    app::Main([&] {
+        window = std::make_unique<qt::MainWindow>(form);
+        forms.SetMainWindow(window.get());
+        window->show();
+    });
+    if (!folderProblem.empty()) {
+        forms.MsgBox("A running ACT! cannot be found: " + folderProblem, forms::vbExclamation);
     }
-    bool GetExitCodeProcess(std::int32_t, std::uint32_t&) override { return false; }
-    bool CloseHandle(std::int32_t) override { return false; }
-};
+    return QApplication::exec();
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Veltrano"));
-
-    forms::IniSettingsStore settings(forms::IniSettingsStore::DefaultPath(forms::kAppTitle));
-    qt::QtForms forms(settings);
-    NoObjects objects;  // TODO(platform wiring): the stand-in ACT! engine's object factory
-    NoWindows user32;   // TODO(platform wiring): win32::RegisteredWindows
-    NoDialogs comdlg32; // TODO(platform wiring): the Linux comdlg32 over forms.ShowFileDialog
-    NoShell shell32;    // TODO(platform wiring): the Linux shell32
-    app::frmHaupt form({forms, objects, user32, comdlg32, shell32},
-                       app::Commands{}); // TODO(platform wiring): the commands of the subsystems
-
-    qt::MainWindow window(form);
-    forms.SetMainWindow(&window);
-    window.show();
-    return QApplication::exec();
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        // Only start-up can get here (no settings folder, for instance); handlers report their own.
+        std::cerr << "veltrano: " << error.what() << '\n';
+        return 1;
+    }
 }
