@@ -99,10 +99,14 @@ void SurveyDatabase(app::frmHaupt& form, const std::optional<std::string>& chose
     const app::ScopeGuard closing([&] {
         CloseDatabase(db, forms);
         wrapper.reset();
-        form.StatusPanel->SetText("");
-        form.History.Clear();
-        form.UpdateHistoryButtons();
-        form.SetReady(true);
+        try {
+            form.StatusPanel->SetText("");
+            form.History.Clear();
+            form.UpdateHistoryButtons();
+            form.SetReady(true);
+        } catch (...) {
+            app::ReportCurrentException(forms);
+        }
     });
 
     try {
