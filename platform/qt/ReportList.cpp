@@ -90,14 +90,14 @@ void ReportList::ApplyColumnWidth(int column) {
         return;
     }
     const int width = list_.ColumnHeader(column + 1).width;
-    int pixels = defaultColumnWidth_;
     if (width == ListView::kAutoSizeUseHeader) {
-        pixels = FittedWidth(column);
-    } else if (width >= 0) {
-        pixels = width;
+        // Measured once and then kept in pixels, as the list control does: a re-sort or an
+        // edited cell leaves the width alone. The control reports the pixels back here.
+        list_.SetColumnWidth(column + 1, FittedWidth(column));
+        return;
     }
     const QScopedValueRollback<bool> guard(applyingWidths_, true);
-    header_->resizeSection(column, pixels);
+    header_->resizeSection(column, width >= 0 ? width : defaultColumnWidth_);
 }
 
 void ReportList::ApplyAllColumnWidths() {

@@ -1,5 +1,5 @@
 #include "platform/qt/MainWindow.h"
-#include "detail/modListviewSort.h"
+#include "app/StandardCommands.h"
 #include "platform/forms/MemorySettingsStore.h"
 #include "platform/qt/ButtonBar.h"
 #include "platform/qt/QtForms.h"
@@ -23,8 +23,8 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         forms = std::make_unique<qt::QtForms>(settings);
-        app::Commands commands;
-        commands.ColumnClick = detail::OnColumnClick;
+        app::Commands commands = app::StandardCommands();
+        commands.ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
         commands.NodeClick = [this](app::frmHaupt& f) {
             clickedNodes.push_back(f.tvACT.SelectedItem());
         };
@@ -41,6 +41,7 @@ private slots:
         form.reset();
         forms.reset();
         clickedNodes.clear();
+        doubleClicks = 0;
     }
 
     void eightButtonsInOrderBackAndForwardDisabled() {
@@ -58,6 +59,13 @@ private slots:
                                         "S&earch", "&Replace", "S&ave", "&Info"}));
         QCOMPARE(enabled, (QList<bool>{true, true, false, false, true, true, true, true}));
         QCOMPARE(window->Buttons().toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+        // The access key of "&Info" runs the Info command, which shows the about box.
+        int abouts = 0;
+        forms->ShowAbout = [&](QWidget*) { ++abouts; };
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+        QTRY_COMPARE(abouts, 1); // the button clicks itself a moment later
     }
 
     void setReadyDisablesTreeListAndToolbar() {
@@ -124,8 +132,16 @@ private slots:
                             "A rather long type name for fitting"));
         QVERIFY(width < 2 * window->List().fontMetrics().horizontalAdvance(
                                 "A rather long type name for fitting"));
+        QCOMPARE(form->lvACT.ColumnHeader(3).width, width); // kept in pixels from now on
         form->lvACT.SetColumnWidth(1, 77);
         QCOMPARE(window->List().header()->sectionSize(0), 77);
+
+        auto& list = window->List();
+        const QRect row = list.visualRect(list.model()->index(2, 1));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(form->lvACT.SelectedItem(), 3);
+        QCOMPARE(doubleClicks, 1);
     }
 
     void treeClickSelectsThenRunsNodeClick() {
@@ -200,6 +216,7 @@ private:
     std::unique_ptr<app::frmHaupt> form;
     std::unique_ptr<qt::MainWindow> window;
     std::vector<TreeView::Index> clickedNodes;
+    int doubleClicks = 0;
 };
 
 QTEST_MAIN(MainWindowTest)
