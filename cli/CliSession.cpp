@@ -1,0 +1,81 @@
+#include "cli/CliSession.h"
+
+#include "act/SurveyDatabase.h"
+#include "app/StandardCommands.h"
+#include "platform/win32/RegisteredWindows.h"
+#include "platform/win32/RegistrationFolder.h"
+
+#include <system_error>
+
+namespace veltrano::cli {
+
+namespace {
+
+constexpr std::string_view kSection = "options";
+
+// Used when the registration folder of running ACT! programs cannot be trusted.
+class NoWindows final : public win32::User32 {
+public:
+    void EnumWindows(const std::function<bool(win32::HWND)>&) override {}
+    bool IsWindowVisible(win32::HWND) override { return false; }
+    bool IsWindow(win32::HWND) override { return false; }
+    int GetClassNameA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
+    int GetWindowTextLengthA(win32::HWND) override { return 0; }
+    int GetWindowTextA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
+
+private:
+    static int Empty(char* buffer, int size) {
+        if (size > 0) {
+            buffer[0] = '\0';
+        }
+        return 0;
+    }
+};
+
+// The settings file of the window; none when there is no home folder to find it in.
+std::unique_ptr<forms::IniSettingsStore> RememberedSettings() {
+    try {
+        return std::make_unique<forms::IniSettingsStore>(
+            forms::IniSettingsStore::DefaultPath(forms::kAppTitle));
+    } catch (const std::system_error&) {
+        return nullptr;
+    }
+}
+
+// Only looks: the folder is not created, as the command line never starts an ACT!.
+std::unique_ptr<win32::User32> RunningWindows(std::string& problem) {
+    const auto folder = win32::RegistrationFolderPath();
+    try {
+        win32::RegistrationFolderExists(folder);
+        return std::make_unique<win32::RegisteredWindows>(folder);
+    } catch (const win32::RegistrationError& error) {
+        problem = error.what();
+        return std::make_unique<NoWindows>();
+    }
+}
+
+} // namespace
+
+CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
+    : settings_(RememberedSettings()), forms_(messages, settings_.get()),
+      user32_(RunningWindows(windowsProblem_)), comdlg32_(forms_),
+      form_({forms_, objects_, *user32_, comdlg32_, shell32_}, app::StandardCommands()) {
+    if (login.user) {
+        forms_.SetLoginAnswer(*login.user, login.password.value_or(""));
+    } else if (login.password) {
+        // A password alone goes with the remembered user name.
+        forms_.SetLoginAnswer(forms_.GetSetting(forms::kAppTitle, kSection, "username", ""),
+                              *login.password);
+    }
+    form_.Load();
+}
+
+SurveyResult CliSession::Survey(const std::optional<std::string>& database) {
+    act::SurveyDatabase(form_, database);
+    if (form_.tvACT.Count() == 0) {
+        return forms_.FileDialogAsked() ? SurveyResult::NoDatabase : SurveyResult::NotRead;
+    }
+    return forms_.FailureReported() ? SurveyResult::ReadWithFailures : SurveyResult::Read;
+}
+
+} // namespace veltrano::cli

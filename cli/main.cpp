@@ -1,0 +1,50 @@
+#include "cli/CliCommands.h"
+
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <variant>
+
+namespace {
+
+using namespace veltrano::cli;
+
+// The command line wins over the environment; an empty VELTRANO_USER counts as none.
+LoginOptions LoginFrom(const Arguments& args) {
+    LoginOptions login{args.user, args.password};
+    if (!login.user) {
+        if (const char* user = std::getenv("VELTRANO_USER"); user != nullptr && *user != '\0') {
+            login.user = user;
+        }
+    }
+    if (!login.password) {
+        if (const char* password = std::getenv("VELTRANO_PASSWORD"); password != nullptr) {
+            login.password = password;
+        }
+    }
+    return login;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    std::ios::sync_with_stdio(false);
+    const auto parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        std::cerr << "veltrano-cli: " << error->problem << '\n'
+                  << UsageLine(error->command) << '\n';
+        return kExitUsage;
+    }
+    const auto& args = std::get<Arguments>(parsed);
+    if (args.help) {
+        std::cout << HelpText(args.command) << std::flush;
+        return std::cout ? kExitSuccess : kExitFailure;
+    }
+    try {
+        return RunCommand(args, LoginFrom(args), std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        // Commands report their own failures; this is start-up or output gone wrong.
+        std::cerr << "veltrano-cli: " << error.what() << '\n';
+        return kExitFailure;
+    }
+}
