@@ -131,6 +131,31 @@ TEST_F(CliTest, DatabaseThatCannotBeReadFailsAndStaysUntouched) {
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
+TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {
+    const auto file = temp.Path() / "popup.dbf";
+    {
+        ole::standin::StandInDatabaseWriter db(file, "Popup");
+        db.AddField(ole::standin::TableAccessor::Contact,
+                    {.id = 3, .name = "State", .entryTrigger = "x", .hasPopupList = true});
+        db.Commit();
+    }
+    const auto survey = Run({"survey", file.string()});
+    EXPECT_EQ(survey.status, 1);
+    EXPECT_EQ(survey.out.substr(0, 14), "Popup\n  Tables");
+    EXPECT_NE(survey.out.find("        State\n"), std::string::npos);
+    EXPECT_NE(survey.err, "");
+    EXPECT_EQ(survey.err.find('\r'), std::string::npos);
+
+    const std::string before = ReadFileBytes(file);
+    const auto replace = Run({"replace", file.string(), "--table", "Contact", "--search", "x",
+                              "--replace", "y", "--save"});
+    EXPECT_EQ(replace.status, 1);
+    EXPECT_EQ(replace.out, "");
+    EXPECT_EQ(replace.err.substr(survey.err.size()),
+              "veltrano-cli: nothing was replaced, as the database was not read without errors\n");
+    EXPECT_EQ(ReadFileBytes(file), before);
+}
+
 TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
     const auto none = Run({"survey"});
     EXPECT_EQ(none.status, 1);
