@@ -127,7 +127,8 @@ void ReportBatchFailure(forms::FormsRuntime& forms, std::string_view first, std:
     forms.MsgBox(app::JoinLines({first, second, errorLine}), forms::vbExclamation);
 }
 
-// Steps 2 to 12; returns early on every refusal and failure that it reports itself.
+// Everything between the busy switch and the closing steps; returns early on every refusal
+// and failure that it reports itself.
 void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Database& db,
                  act::Fields& fields) {
     auto& forms = form.Forms();
