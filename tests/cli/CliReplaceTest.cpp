@@ -12,7 +12,8 @@ const std::string kChanges =
 class CliReplaceTest : public CliTest {
 protected:
     CliResult Replace(const std::vector<std::string>& options) {
-        return Run(std::vector<std::string>{"replace", file.string(), "--table", "Contact",
+        // The table name may be given in any ASCII case.
+        return Run(std::vector<std::string>{"replace", file.string(), "--table", "contact",
                                             "--search", "c:\\old", "--replace", "d:\\new"} +
                    options + kTeamLogin);
     }
@@ -48,14 +49,6 @@ TEST_F(CliReplaceTest, SaveWritesTheChangedTriggersAndReportsTheCount) {
     EXPECT_EQ(again.out, "");
     EXPECT_EQ(again.err, "0 changes were saved.\n");
     EXPECT_EQ(ReadFileBytes(file), saved);
-}
-
-TEST_F(CliReplaceTest, TextsDifferingInCaseAreNotReplaced) {
-    const auto result = Run(std::vector<std::string>{"replace", file.string(), "--table", "contact",
-                                                     "--search", "C:\\OLD", "--replace", "x"} +
-                            kTeamLogin);
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "");
 }
 
 } // namespace
