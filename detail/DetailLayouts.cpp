@@ -7,6 +7,7 @@
 
 #include <array>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace veltrano::detail {
@@ -104,13 +105,29 @@ void AddFieldRow(ListView& list, const TreeView& tree, TreeView::Index field) {
     const std::string key = firstProperty != 0 ? "nd " + std::to_string(firstProperty) : "";
     const auto row = list.ListItemsAdd(key, tree.Text(field));
     list.SetSubItemText(row, 1, app::PadNumericText(SecondWord(tree.Key(field))));
-    for (std::size_t c = 2; c < kFieldColumns.size(); ++c) {
-        const auto& column = kFieldColumns[c];
-        std::string value = GetNodeProperty(tree, field, column.label);
-        if (column.numeric) {
-            value = app::PadNumericText(value);
+    // One walk over the children for all columns, each taking the first property with its label
+    // as GetNodeProperty would: a big table has thousands of rows to fill.
+    std::array<std::optional<std::string_view>, kFieldColumns.size()> values{};
+    for (auto child = firstProperty; child != 0; child = tree.Next(child)) {
+        const auto property = SplitProperty(tree.Text(child));
+        if (!property) {
+            continue;
         }
-        list.SetSubItemText(row, static_cast<std::int32_t>(c), value);
+        for (std::size_t c = 2; c < kFieldColumns.size(); ++c) {
+            if (!values[c] && kFieldColumns[c].label == property->label) {
+                values[c] = property->value;
+                break;
+            }
+        }
+    }
+    for (std::size_t c = 2; c < kFieldColumns.size(); ++c) {
+        const std::string_view value = values[c].value_or(std::string_view{});
+        const auto sub = static_cast<std::int32_t>(c);
+        if (kFieldColumns[c].numeric) {
+            list.SetSubItemText(row, sub, app::PadNumericText(value));
+        } else {
+            list.SetSubItemText(row, sub, value);
+        }
     }
 }
 
