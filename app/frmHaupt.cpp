@@ -57,7 +57,7 @@ bool frmHaupt::FelderNodeSelected() const {
     return tvACT.Count() >= 1 && selected != 0 && tvACT.Tag(selected) == "Felder";
 }
 
-void frmHaupt::Run(const std::function<void(frmHaupt&)>& command) {
+void frmHaupt::RunCommand(const std::function<void(frmHaupt&)>& command) {
     if (!command) {
         return;
     }
@@ -87,42 +87,42 @@ void frmHaupt::GoInHistory(bool forward) {
 
 void frmHaupt::OnButtonClick(std::string_view key) {
     if (key == "SurveyDatabase") {
-        Run(commands_.SurveyDatabase);
+        RunCommand(commands_.SurveyDatabase);
     } else if (key == "CopyTable") {
-        Run(commands_.CopyTable);
+        RunCommand(commands_.CopyTable);
     } else if (key == "Back") {
         GoInHistory(false);
     } else if (key == "For") {
         GoInHistory(true);
     } else if (key == "Search") {
         if (FelderNodeSelected()) {
-            Run(commands_.Search);
+            RunCommand(commands_.Search);
         }
     } else if (key == "Replace") {
         if (FelderNodeSelected()) {
-            Run(commands_.Replace);
+            RunCommand(commands_.Replace);
         }
     } else if (key == "Save") {
         if (FelderNodeSelected()) {
-            Run(commands_.Save);
+            RunCommand(commands_.Save);
         }
     } else if (key == "Info") {
-        Run(commands_.Info);
+        RunCommand(commands_.Info);
     }
 }
 
 void frmHaupt::OnNodeClick() {
-    Run(commands_.NodeClick);
+    RunCommand(commands_.NodeClick);
 }
 
 void frmHaupt::OnColumnClick(int columnIndex) {
     if (commands_.ColumnClick) {
-        Run([&](frmHaupt& form) { commands_.ColumnClick(form, columnIndex); });
+        RunCommand([&](frmHaupt& form) { commands_.ColumnClick(form, columnIndex); });
     }
 }
 
 void frmHaupt::OnListDoubleClick() {
-    Run(commands_.ListDoubleClick);
+    RunCommand(commands_.ListDoubleClick);
 }
 
 void frmHaupt::OnResize() {

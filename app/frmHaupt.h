@@ -63,6 +63,8 @@ public:
     void OnNodeClick();
     void OnColumnClick(int columnIndex); // 1-based column header index
     void OnListDoubleClick();
+    // Runs a command as the toolbar does: a failure that reaches it is reported, never passed on.
+    void RunCommand(const std::function<void(frmHaupt&)>& command);
 
     Platform& Services() noexcept { return platform_; }
     Commands& Handlers() noexcept { return commands_; }
@@ -100,7 +102,6 @@ public:
 private:
     void GoInHistory(bool forward);
     bool FelderNodeSelected() const;
-    void Run(const std::function<void(frmHaupt&)>& command);
 
     Platform platform_;
     Commands commands_;

@@ -1,3 +1,4 @@
+#include "act/SurveyDatabase.h"
 #include "app/StandardCommands.h"
 #include "app/frmHaupt.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
@@ -12,6 +13,8 @@
 #include "platform/win32/services/LinuxShell32.h"
 
 #include <QApplication>
+#include <QStringList>
+#include <QTimer>
 
 #include <iostream>
 #include <memory>
@@ -79,6 +82,14 @@ int Run(int argc, char* argv[]) {
     });
     if (!folderProblem.empty()) {
         forms.MsgBox("A running ACT! cannot be found: " + folderProblem, forms::vbExclamation);
+    }
+    // "veltrano FILE" surveys FILE as if it had been chosen in the file dialog.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
+        const std::string file = arguments.at(1).toStdString();
+        QTimer::singleShot(0, window.get(), [&form, file] {
+            form.RunCommand([&file](app::frmHaupt& f) { act::SurveyDatabase(f, file); });
+        });
     }
     return QApplication::exec();
 }
