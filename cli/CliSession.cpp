@@ -2,6 +2,7 @@
 
 #include "act/SurveyDatabase.h"
 #include "app/StandardCommands.h"
+#include "platform/win32/NoWindows.h"
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
 
@@ -12,25 +13,6 @@ namespace veltrano::cli {
 namespace {
 
 constexpr std::string_view kSection = "options";
-
-// Used when the registration folder of running ACT! programs cannot be trusted.
-class NoWindows final : public win32::User32 {
-public:
-    void EnumWindows(const std::function<bool(win32::HWND)>&) override {}
-    bool IsWindowVisible(win32::HWND) override { return false; }
-    bool IsWindow(win32::HWND) override { return false; }
-    int GetClassNameA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
-    int GetWindowTextLengthA(win32::HWND) override { return 0; }
-    int GetWindowTextA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
-
-private:
-    static int Empty(char* buffer, int size) {
-        if (size > 0) {
-            buffer[0] = '\0';
-        }
-        return 0;
-    }
-};
 
 // The settings file of the window; none when there is no home folder to find it in.
 std::unique_ptr<forms::IniSettingsStore> RememberedSettings() {
@@ -50,7 +32,7 @@ std::unique_ptr<win32::User32> RunningWindows(std::string& problem) {
         return std::make_unique<win32::RegisteredWindows>(folder);
     } catch (const win32::RegistrationError& error) {
         problem = error.what();
-        return std::make_unique<NoWindows>();
+        return std::make_unique<win32::NoWindows>();
     }
 }
 

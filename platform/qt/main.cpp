@@ -7,6 +7,7 @@
 #include "platform/qt/QtForms.h"
 #include "platform/qt/frmInfoDialog.h"
 #include "platform/qt/frmLoginDialog.h"
+#include "platform/win32/NoWindows.h"
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
 #include "platform/win32/services/LinuxComDlg32.h"
@@ -34,24 +35,6 @@ std::filesystem::path TrustedRegistrationFolder(std::string& problem) {
     }
 }
 
-class NoWindows final : public win32::User32 {
-public:
-    void EnumWindows(const std::function<bool(win32::HWND)>&) override {}
-    bool IsWindowVisible(win32::HWND) override { return false; }
-    bool IsWindow(win32::HWND) override { return false; }
-    int GetClassNameA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
-    int GetWindowTextLengthA(win32::HWND) override { return 0; }
-    int GetWindowTextA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
-
-private:
-    static int Empty(char* buffer, int size) {
-        if (size > 0) {
-            buffer[0] = '\0';
-        }
-        return 0;
-    }
-};
-
 int Run(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(
@@ -65,7 +48,7 @@ int Run(int argc, char* argv[]) {
     if (folderProblem.empty()) {
         user32 = std::make_unique<win32::RegisteredWindows>(folder);
     } else {
-        user32 = std::make_unique<NoWindows>();
+        user32 = std::make_unique<win32::NoWindows>();
     }
     ole::standin::LinuxObjectFactory objects;
     win32::LinuxComDlg32 comdlg32(forms);

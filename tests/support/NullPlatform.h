@@ -5,12 +5,15 @@
 #include "app/Platform.h"
 #include "platform/actole/AutomationError.h"
 #include "platform/forms/ScriptedForms.h"
+#include "platform/win32/NoWindows.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace veltrano::testsupport {
+
+using win32::NoWindows;
 
 // Creates databases with the given function; "ACTOLE.APPOBJECT" fails with 429 like on a
 // machine where ACT! is not running.
@@ -32,24 +35,6 @@ public:
                                        "ActiveX component can't create object");
         }
         return object(progId);
-    }
-};
-
-class NoWindows final : public win32::User32 {
-public:
-    void EnumWindows(const std::function<bool(win32::HWND)>&) override {}
-    bool IsWindowVisible(win32::HWND) override { return false; }
-    bool IsWindow(win32::HWND) override { return false; }
-    int GetClassNameA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
-    int GetWindowTextLengthA(win32::HWND) override { return 0; }
-    int GetWindowTextA(win32::HWND, char* buffer, int size) override { return Empty(buffer, size); }
-
-private:
-    static int Empty(char* buffer, int size) {
-        if (size > 0) {
-            buffer[0] = '\0';
-        }
-        return 0;
     }
 };
 
@@ -77,7 +62,7 @@ public:
 struct NullPlatform {
     forms::ScriptedForms forms;
     FakeObjectFactory objects;
-    NoWindows user32;
+    win32::NoWindows user32;
     NoDialogs comdlg32;
     NoShell shell32;
 
