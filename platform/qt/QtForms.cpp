@@ -1,5 +1,6 @@
 #include "platform/qt/QtForms.h"
 
+#include "platform/qt/ArrowWhileShown.h"
 #include "platform/qt/QtText.h"
 
 #include <QApplication>
@@ -69,6 +70,7 @@ QtForms::~QtForms() {
 }
 
 int QtForms::MsgBox(std::string_view text, int style, std::string_view title) {
+    const ArrowWhileShown arrow;
     QMessageBox box(IconOf(style), TitleOr(title), DialogText(text), QMessageBox::Ok, window_);
     box.exec();
     return forms::vbOK;
@@ -76,6 +78,7 @@ int QtForms::MsgBox(std::string_view text, int style, std::string_view title) {
 
 std::string QtForms::InputBox(std::string_view prompt, std::string_view title,
                               std::string_view defaultText) {
+    const ArrowWhileShown arrow;
     bool confirmed = false;
     const QString answer =
         QInputDialog::getText(window_, TitleOr(title), DialogText(prompt), QLineEdit::Normal,
@@ -150,6 +153,7 @@ void QtForms::ShowAboutModal() {
 }
 
 forms::FileDialogAnswer QtForms::ShowFileDialog(const forms::FileDialogRequest& request) {
+    const ArrowWhileShown arrow;
     QFileDialog dialog(window_, FromCore(request.title), FromCore(request.initialDir));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     if (!request.open) {

@@ -1,5 +1,7 @@
 #include "platform/qt/frmLoginDialog.h"
 
+#include "platform/qt/ArrowWhileShown.h"
+
 #include "platform/qt/QtText.h"
 
 #include <QApplication>
@@ -23,26 +25,6 @@ template <class Control, class... Args> Control* Named(const char* name, Args&&.
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
-
-// The main window shows the hourglass while a command runs; the form itself wants the arrow.
-class ArrowWhileShown {
-public:
-    ArrowWhileShown() : active_(QApplication::overrideCursor() != nullptr) {
-        if (active_) {
-            QApplication::setOverrideCursor(Qt::ArrowCursor);
-        }
-    }
-    ~ArrowWhileShown() {
-        if (active_) {
-            QApplication::restoreOverrideCursor();
-        }
-    }
-    ArrowWhileShown(const ArrowWhileShown&) = delete;
-    ArrowWhileShown& operator=(const ArrowWhileShown&) = delete;
-
-private:
-    bool active_;
-};
 
 } // namespace
 
