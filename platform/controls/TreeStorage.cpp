@@ -42,7 +42,16 @@ StringPool::StringPool() {
 }
 
 std::uint32_t StringPool::Intern(std::string_view text) {
-    if (auto found = ids_.find(text); found != ids_.end()) {
+    // Tags and image keys are a handful of words, interned once per node added: comparing with
+    // each of them costs less than hashing.
+    constexpr std::size_t kCompareUpTo = 16;
+    if (texts_.size() <= kCompareUpTo) {
+        for (std::size_t id = 0; id < texts_.size(); ++id) {
+            if (*texts_[id] == text) {
+                return static_cast<std::uint32_t>(id);
+            }
+        }
+    } else if (auto found = ids_.find(text); found != ids_.end()) {
         return found->second;
     }
     const auto id = static_cast<std::uint32_t>(texts_.size());
