@@ -199,6 +199,8 @@ ListView::SubItem& ListView::MutableSubItem(std::int32_t row, std::int32_t sub) 
     CheckSubItem(sub);
     const auto i = static_cast<std::size_t>(sub);
     if (i >= r.subItems.size()) {
+        // Rows are filled cell by cell: room for all of them at once, not one more each time.
+        r.subItems.reserve(std::max(i + 1, static_cast<std::size_t>(ColumnCount())));
         r.subItems.resize(i + 1);
     }
     return r.subItems[i];
