@@ -18,7 +18,7 @@ constexpr std::size_t kNotInside = std::numeric_limits<std::size_t>::max();
 TreeView::TreeView() = default;
 
 std::int32_t TreeView::Count() const noexcept {
-    return static_cast<std::int32_t>(nodes_.size());
+    return count_;
 }
 
 const TreeView::Node& TreeView::At(Index node) const {
@@ -91,7 +91,7 @@ TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view
     if (Find(key) != 0) {
         throw errors::Error(errors::kKeyNotUnique);
     }
-    if (nodes_.size() >= static_cast<std::size_t>(std::numeric_limits<Index>::max())) {
+    if (count_ == std::numeric_limits<Index>::max()) {
         throw std::length_error("The tree holds the most nodes it can number");
     }
 
@@ -116,8 +116,8 @@ TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view
     if (!key.empty()) {
         keys_.ReserveOneMore();
     }
-    if (nodes_.size() == nodes_.capacity()) {
-        nodes_.reserve(std::max<std::size_t>(1024, nodes_.capacity() * 2));
+    if (static_cast<std::size_t>(count_) == blocks_.size() * kBlockSize) {
+        blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
     }
 
     if (listener_ != nullptr) {
@@ -129,8 +129,8 @@ TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view
     node.textOffset = AppendText(text);
     node.textLength = static_cast<std::uint32_t>(text.size());
     node.image = imageId;
-    nodes_.push_back(node);
-    const Index index = Count();
+    const Index index = ++count_;
+    Ref(index) = node;
     Link(index, parent, before);
     if (!key.empty()) {
         keys_.Insert(index, detail::KeyIndex::Hash(key));
@@ -182,7 +182,8 @@ void TreeView::Clear() {
     if (listener_ != nullptr) {
         listener_->TreeAboutToClear();
     }
-    std::vector<Node>().swap(nodes_);
+    std::vector<std::unique_ptr<Node[]>>().swap(blocks_);
+    count_ = 0;
     std::string().swap(arena_);
     tags_.Clear();
     images_.Clear();
@@ -386,8 +387,9 @@ void TreeView::SetEnabled(bool enabled) {
 }
 
 std::size_t TreeView::MemoryUsage() const noexcept {
-    return nodes_.capacity() * sizeof(Node) + arena_.capacity() + keys_.MemoryUsage() +
-           tags_.MemoryUsage() + images_.MemoryUsage();
+    return blocks_.size() * kBlockSize * sizeof(Node) +
+           blocks_.capacity() * sizeof(std::unique_ptr<Node[]>) + arena_.capacity() +
+           keys_.MemoryUsage() + tags_.MemoryUsage() + images_.MemoryUsage();
 }
 
 } // namespace veltrano::controls

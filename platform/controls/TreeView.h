@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -130,9 +131,12 @@ private:
     const Node& At(Index node) const; // checked: 35600 when no such node
     Node& At(Index node);
     const Node& Ref(Index node) const noexcept {
-        return nodes_[static_cast<std::size_t>(node - 1)];
+        const auto at = static_cast<std::size_t>(node - 1);
+        return blocks_[at >> kBlockShift][at & (kBlockSize - 1)];
     }
-    Node& Ref(Index node) noexcept { return nodes_[static_cast<std::size_t>(node - 1)]; }
+    Node& Ref(Index node) noexcept {
+        return const_cast<Node&>(static_cast<const TreeView&>(*this).Ref(node));
+    }
     Chain ChainOf(Index parent);
     std::string_view ArenaText(std::uint32_t offset, std::uint32_t length) const;
     // Makes room for `bytes` more characters so that the following AppendText cannot fail; views
@@ -143,7 +147,13 @@ private:
     void Renumber(Index firstOfRun, std::int32_t startRow) noexcept;
     void ForgetCursors() const noexcept { cursors_.fill(Cursor{}); }
 
-    std::vector<Node> nodes_;
+    // Node records in blocks of a fixed size: a growing tree never copies its nodes and never
+    // holds more than one block of unused records (a doubling vector may hold as many unused
+    // records as used ones).
+    static constexpr std::size_t kBlockShift = 10;
+    static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
+    std::vector<std::unique_ptr<Node[]>> blocks_;
+    std::int32_t count_ = 0;
     std::string arena_;
     detail::StringPool tags_;
     detail::StringPool images_;
