@@ -21,7 +21,8 @@ constexpr Member kMembers[] = {
 
 } // namespace
 
-PopupListObject::PopupListObject(std::shared_ptr<Session> session, std::vector<PopupEntry> entries)
+PopupListObject::PopupListObject(std::shared_ptr<Session> session,
+                                 std::shared_ptr<const std::vector<PopupEntry>> entries)
     : session_(std::move(session)), generation_(session_->Generation()),
       entries_(std::move(entries)) {}
 
@@ -37,16 +38,16 @@ Variant PopupListObject::Invoke(std::int32_t dispid, InvokeKind kind,
     switch (dispid) {
     case kPopupCount:
         CheckArgumentCount(args, 0);
-        return static_cast<std::int32_t>(entries_.size());
+        return static_cast<std::int32_t>(entries_->size());
     case id::kPopupListCount:
         CheckArgumentCount(args, 0);
-        return IntegerResult(entries_.size());
+        return IntegerResult(entries_->size());
     case id::kPopupListValue:
         CheckArgumentCount(args, 1);
-        return entries_[PositionArgument(args, 0, entries_.size())].value;
+        return (*entries_)[PositionArgument(args, 0, entries_->size())].value;
     default: // id::kPopupListRemark
         CheckArgumentCount(args, 1);
-        return entries_[PositionArgument(args, 0, entries_.size())].remark;
+        return (*entries_)[PositionArgument(args, 0, entries_->size())].remark;
     }
 }
 

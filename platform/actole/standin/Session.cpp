@@ -145,8 +145,12 @@ std::int64_t Session::RecordCount(TableAccessor table) {
     }
 }
 
-std::vector<PopupEntry> Session::PopupList(TableAccessor table, std::int16_t fieldId) {
+std::shared_ptr<const std::vector<PopupEntry>> Session::PopupList(TableAccessor table,
+                                                                  std::int16_t fieldId) {
     const FieldRecord& field = Field(table, fieldId);
+    if (lastPopupList_ && lastPopupList_->table == table && lastPopupList_->fieldId == fieldId) {
+        return lastPopupList_->entries;
+    }
     std::optional<std::vector<PopupEntry>> entries;
     try {
         if (!popupListReader_) {
@@ -157,7 +161,9 @@ std::vector<PopupEntry> Session::PopupList(TableAccessor table, std::int16_t fie
         ThrowStorageError("read the drop-down list", error);
     }
     if (entries) {
-        return std::move(*entries);
+        lastPopupList_ = ReadPopupList{
+            table, fieldId, std::make_shared<const std::vector<PopupEntry>>(std::move(*entries))};
+        return lastPopupList_->entries;
     }
     if (field.hasPopupList) {
         throw AutomationError(errors::kCorruptPopupList,
@@ -260,6 +266,7 @@ void Session::ForgetLoadedTables() noexcept {
     for (auto& table : tables_) {
         table.reset();
     }
+    lastPopupList_.reset();
 }
 
 void Session::RecordFailure(int sqliteCode) noexcept {

@@ -48,7 +48,10 @@ public:
     // Raises when the table has no field with this ID.
     const FieldRecord& Field(TableAccessor table, std::int16_t fieldId);
     std::int64_t RecordCount(TableAccessor table);
-    std::vector<PopupEntry> PopupList(TableAccessor table, std::int16_t fieldId);
+    // The last list read is kept: a scan asks for each list twice in a row (its count, then
+    // its entries), and a list of hundreds of entries is not read from the file again.
+    std::shared_ptr<const std::vector<PopupEntry>> PopupList(TableAccessor table,
+                                                             std::int16_t fieldId);
     const std::shared_ptr<const std::vector<UserRecord>>& Users() const noexcept { return users_; }
 
     void WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger trigger,
@@ -70,6 +73,12 @@ private:
     std::optional<Statement> updateEntryTrigger_;
     std::optional<Statement> updateExitTrigger_;
     std::optional<PopupListReader> popupListReader_;
+    struct ReadPopupList {
+        TableAccessor table;
+        std::int16_t fieldId;
+        std::shared_ptr<const std::vector<PopupEntry>> entries;
+    };
+    std::optional<ReadPopupList> lastPopupList_;
 
     std::uint64_t generation_ = 0;
     bool fileLoaded_ = false;

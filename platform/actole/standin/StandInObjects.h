@@ -61,7 +61,8 @@ private:
 
 class PopupListObject final : public Dispatch {
 public:
-    PopupListObject(std::shared_ptr<Session> session, std::vector<PopupEntry> entries);
+    PopupListObject(std::shared_ptr<Session> session,
+                    std::shared_ptr<const std::vector<PopupEntry>> entries);
 
     Variant Invoke(std::int32_t dispid, InvokeKind kind, std::span<const Variant> args) override;
     Variant InvokeByName(std::string_view name, InvokeKind kind,
@@ -70,7 +71,7 @@ public:
 private:
     std::shared_ptr<Session> session_;
     std::uint64_t generation_;
-    std::vector<PopupEntry> entries_;
+    std::shared_ptr<const std::vector<PopupEntry>> entries_;
 };
 
 class UsersObject final : public Dispatch {
