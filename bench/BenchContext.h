@@ -23,6 +23,15 @@ struct Comparison {
     std::optional<double> target;
 };
 
+// The most a benchmark's counter may reach; an empty counter means its real time per
+// iteration in milliseconds.
+struct Limit {
+    std::string benchmark;
+    std::string counter;
+    double most = 0;
+    std::string unit;
+};
+
 class BenchContext {
 public:
     explicit BenchContext(bool smoke) : smoke_(smoke) {}
@@ -43,12 +52,15 @@ public:
         comparisons_.push_back({std::move(subject), std::move(baseline), target});
     }
     const std::vector<Comparison>& Comparisons() const noexcept { return comparisons_; }
+    void Require(Limit limit) { limits_.push_back(std::move(limit)); }
+    const std::vector<Limit>& Limits() const noexcept { return limits_; }
 
 private:
     bool smoke_;
     BenchDataFolder data_;
     std::map<int, std::unique_ptr<BenchWindow>> windows_;
     std::vector<Comparison> comparisons_;
+    std::vector<Limit> limits_;
 };
 
 // "/" and the size, ending the names of benchmarks run per database size.

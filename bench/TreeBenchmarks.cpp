@@ -142,14 +142,17 @@ void JumpBenchmark(benchmark::State& state) {
 void RegisterTreeBenchmarks(BenchContext& context) {
     for (const int size : context.Sizes({kLarge})) {
         const std::string name = "Tree_MemoryPerNode" + SizeSuffix(size);
-        context
-            .Register(name, [&context, size](
-                                benchmark::State& state) { MemoryBenchmark(state, context, size); })
-            ->Iterations(1);
+        auto* memory = context.Register(name, [&context, size](benchmark::State& state) {
+            MemoryBenchmark(state, context, size);
+        });
+        memory->Iterations(1);
+        context.Require({name, "heap_B_per_node_beyond_texts", 64, "B"});
     }
     context.Register("Tree_Build1M", BuildBenchmark);
     context.Register("Tree_WalkExpanded1M", WalkBenchmark);
     context.Register("Tree_JumpAndPage1M", JumpBenchmark)->Unit(benchmark::kMicrosecond);
+    // Smooth: a page of rows anywhere among a million siblings within one frame at 60 Hz.
+    context.Require({"Tree_JumpAndPage1M", "", 16, "ms"});
 }
 
 } // namespace veltrano::bench
