@@ -1,4 +1,5 @@
 #include "platform/controls/TreeView.h"
+#include "ControlTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,6 @@ using veltrano::controls::ControlError;
 using veltrano::controls::TreeView;
 
 namespace {
-
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ControlError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 std::string TextsOf(const TreeView& tree, TreeView::Index parent) {
     std::string texts;
@@ -31,26 +23,16 @@ std::string TextsOf(const TreeView& tree, TreeView::Index parent) {
 struct Recorder : TreeView::Listener {
     const TreeView* tree = nullptr;
     std::string log;
-    void TreeAboutToClear() override { log += "aboutToClear(" + Count() + ") "; }
-    void TreeCleared() override { log += "cleared(" + Count() + ") "; }
+    void TreeAboutToClear() override { Note(log, "aboutToClear", tree->Count()); }
+    void TreeCleared() override { Note(log, "cleared", tree->Count()); }
     void NodeAboutToBeAdded(TreeView::Index parent, std::int32_t row) override {
-        log += "aboutToAdd(" + std::to_string(parent) + "," + std::to_string(row) + "," + Count() +
-               ") ";
+        Note(log, "aboutToAdd", parent, row, tree->Count());
     }
-    void NodeAdded(TreeView::Index node) override { log += "added(" + std::to_string(node) + ") "; }
-    void NodeChanged(TreeView::Index node) override {
-        log += "changed(" + std::to_string(node) + ") ";
-    }
-    void SelectionChanged(TreeView::Index node) override {
-        log += "sel(" + std::to_string(node) + ") ";
-    }
-    void ExpandedChanged(TreeView::Index node, bool on) override {
-        log += "exp(" + std::to_string(node) + "," + (on ? "1" : "0") + ") ";
-    }
-    void ScrollToRequested(TreeView::Index node) override {
-        log += "scroll(" + std::to_string(node) + ") ";
-    }
-    std::string Count() const { return std::to_string(tree->Count()); }
+    void NodeAdded(TreeView::Index node) override { Note(log, "added", node); }
+    void NodeChanged(TreeView::Index node) override { Note(log, "changed", node); }
+    void SelectionChanged(TreeView::Index node) override { Note(log, "sel", node); }
+    void ExpandedChanged(TreeView::Index node, bool on) override { Note(log, "exp", node, on); }
+    void ScrollToRequested(TreeView::Index node) override { Note(log, "scroll", node); }
 };
 
 } // namespace
@@ -61,17 +43,10 @@ TEST(TreeView, IndicesKeysAndErrors) {
     const auto tables = tree.Add(db, TreeView::tvwChild, "", "Tables", "Tabellen");
     const auto field = tree.Add(tables, TreeView::tvwChild, "Contact 25", "Company", "Feld");
     tree.Add(tables, TreeView::tvwChild, "", "unkeyed");
-    EXPECT_EQ(db, 1);
     EXPECT_EQ(field, 3);
     EXPECT_EQ(tree.ByKey("Contact 25"), field);
     EXPECT_EQ(tree.Find("contact 25"), 0);
-    EXPECT_EQ(tree.Key(field), "Contact 25");
-    EXPECT_EQ(tree.Image(field), "Feld");
-    tree.SetTag(field, "Feld");
-    EXPECT_EQ(tree.Tag(field), "Feld");
-    EXPECT_EQ(tree.Tag(tables), "");
     EXPECT_EQ(tree.Parent(field), tables);
-    EXPECT_EQ(tree.Parent(db), 0);
 
     try {
         tree.Add(db, TreeView::tvwChild, "Contact 25", "again");
@@ -81,8 +56,9 @@ TEST(TreeView, IndicesKeysAndErrors) {
         EXPECT_EQ(e.Description(), "Key is not unique in collection");
     }
     EXPECT_EQ(tree.Count(), 4);
-    EXPECT_EQ(ErrorOf([&] { tree.Text(5); }), 35600);
-    EXPECT_EQ(ErrorOf([&] { tree.Text(0); }), 35600);
+    for (TreeView::Index bad : {0, 5}) {
+        EXPECT_EQ(ErrorOf([&] { tree.Text(bad); }), 35600) << bad;
+    }
     EXPECT_EQ(ErrorOf([&] { tree.Add(9, TreeView::tvwChild, "", "x"); }), 35600);
     EXPECT_EQ(ErrorOf([&] { tree.Add(1, 5, "", "x"); }), 380);
     EXPECT_EQ(ErrorOf([&] { tree.ByKey("Group 25"); }), 35601);
@@ -101,23 +77,18 @@ TEST(TreeView, SiblingPlacementKeepsRowsAndChildAtRight) {
     EXPECT_EQ(tree.Children(p), 6);
     EXPECT_EQ(tree.FirstSibling(c), 7);
     EXPECT_EQ(tree.LastSibling(a), e);
-    EXPECT_EQ(tree.Next(b), c);
     EXPECT_EQ(tree.Previous(c), b);
-    EXPECT_EQ(tree.Next(e), 0);
-    EXPECT_EQ(tree.Child(p), 7);
-    EXPECT_EQ(tree.ChildAt(p, 6), 0);
-    EXPECT_EQ(tree.ChildAt(p, -1), 0);
-    // Out-of-order access after the cursor has moved.
+    EXPECT_EQ((std::vector{tree.Next(e), tree.ChildAt(p, 6), tree.ChildAt(p, -1)}),
+              std::vector(3, 0));
+    // Out-of-order access after the cursor has moved, also through another parent.
     EXPECT_EQ(tree.ChildAt(p, 4), d);
     EXPECT_EQ(tree.ChildAt(p, 1), a);
-    EXPECT_EQ(tree.ChildAt(p, 3), c);
-    EXPECT_EQ(tree.ChildAt(0, 0), p); // another parent in between keeps p's place
+    EXPECT_EQ(tree.ChildAt(0, 0), p);
     EXPECT_EQ(tree.ChildAt(p, 4), d);
     tree.Add(a, TreeView::tvwNext, "", "a2"); // rows behind a move on
     EXPECT_EQ(TextsOf(tree, p), "0 a a2 b c d e ");
     EXPECT_EQ(tree.ChildAt(p, 4), c);
     const auto q = tree.Add(p, TreeView::tvwNext, "", "Q");
-    EXPECT_EQ(tree.Children(p), 7);
     EXPECT_EQ(tree.RootCount(), 2);
     EXPECT_EQ(tree.ChildAt(0, 1), q);
     EXPECT_EQ(tree.Row(q), 1);
@@ -137,18 +108,19 @@ TEST(TreeView, TextsTakenFromTheTreeSurviveItsGrowth) {
     EXPECT_EQ(tree.Text(3), "a text longer than any short-string buffer");
 }
 
-TEST(TreeView, ClearResetsEverything) {
+// More nodes than a 16-bit index holds.
+TEST(TreeView, ClearResetsABigTree) {
     TreeView tree;
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 40000; ++i) {
         tree.Add(0, 0, "key " + std::to_string(i), "node");
     }
+    EXPECT_EQ(tree.ByKey("key 39999"), 40000);
+    EXPECT_EQ(tree.ChildAt(0, 39999), 40000);
     tree.SetSelected(7);
     const auto filled = tree.MemoryUsage();
     tree.Clear();
-    EXPECT_EQ(tree.Count(), 0);
-    EXPECT_EQ(tree.SelectedItem(), 0);
-    EXPECT_EQ(tree.Root(), 0);
-    EXPECT_EQ(tree.Find("key 7"), 0);
+    EXPECT_EQ((std::vector{tree.Count(), tree.SelectedItem(), tree.Root(), tree.Find("key 7")}),
+              std::vector(4, 0));
     EXPECT_LT(tree.MemoryUsage(), filled / 10);
     EXPECT_EQ(tree.Add(0, 0, "key 7", "again"), 1);
     EXPECT_EQ(tree.ChildAt(0, 0), 1);
