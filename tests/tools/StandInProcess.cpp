@@ -2,6 +2,7 @@
 
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/win32/WindowRegistry.h"
+#include "support/BinDir.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -19,19 +20,6 @@ extern char** environ;
 namespace veltrano::testsupport {
 
 using namespace ole::standin;
-
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "veltrano-run-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
 
 void WriteRunDatabase(const fs::path& file, const std::string& name) {
     StandInDatabaseWriter db(file, name);
@@ -51,38 +39,35 @@ void WriteRunDatabase(const fs::path& file, const std::string& name) {
 
 StandInProcess::StandInProcess(const fs::path& runtimeDir, const fs::path& database,
                                const fs::path& logDir)
-    : folder_(runtimeDir / "act-standin"), stdout_(logDir / "stdout.txt"),
-      stderr_(logDir / "stderr.txt") {
-    // Programs are built into <build>/bin, tests into <build>/tests/bin.
-    const char* binDir = std::getenv("VELTRANO_BIN_DIR");
-    const fs::path bin =
-        binDir != nullptr ? fs::path(binDir)
-                          : fs::read_symlink("/proc/self/exe").parent_path() / ".." / ".." / "bin";
-    const std::string program = (bin / "act-standin").string();
-    std::vector<std::string> environment;
+    : folder_(runtimeDir / "act-standin"), stderr_(logDir / "stderr.txt") {
+    const std::string program = (fs::path(BinDir()) / "act-standin").string();
+    std::vector<std::string> environment{"XDG_RUNTIME_DIR=" + runtimeDir.string()};
     for (char** variable = environ; *variable != nullptr; ++variable) {
-        if (std::string_view(*variable).rfind("XDG_RUNTIME_DIR=", 0) != 0) {
+        if (!std::string_view(*variable).starts_with("XDG_RUNTIME_DIR=")) {
             environment.emplace_back(*variable);
         }
     }
-    environment.push_back("XDG_RUNTIME_DIR=" + runtimeDir.string());
-    std::vector<char*> envp;
-    for (auto& variable : environment) {
-        envp.push_back(variable.data());
-    }
-    envp.push_back(nullptr);
-    std::string run = "run";
-    std::string file = database.string();
-    std::string name = "act-standin";
-    char* argv[] = {name.data(), run.data(), file.data(), nullptr};
+    std::vector<std::string> arguments{"act-standin", "run", database.string()};
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> result;
+        for (auto& text : texts) {
+            result.push_back(text.data());
+        }
+        result.push_back(nullptr);
+        return result;
+    };
+    auto envp = pointers(environment);
+    auto argv = pointers(arguments);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, stdout_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+    const fs::path stdoutFile = logDir / "stdout.txt";
+    posix_spawn_file_actions_addopen(&actions, 1, stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, stderr_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    const int result = ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, envp.data());
+    const int result =
+        ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {
         throw std::runtime_error("cannot start " + program);

@@ -3,6 +3,8 @@
 // Runs `act-standin run FILE` for a test, with XDG_RUNTIME_DIR pointing into the test's own
 // temporary folder, and builds the database files it opens.
 
+#include "support/TempFolder.h"
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -12,25 +14,13 @@ namespace veltrano::testsupport {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& Path() const noexcept { return path_; }
-
-private:
-    fs::path path_;
-};
-
 // Contacts "C00000000001" .. "C00000000003" (field 1 company, field 2 phone), groups
 // "G00000000001" "Sales" and "G00000000002" "Staff" (field 25), users "Chris" and "Pat".
 void WriteRunDatabase(const fs::path& file, const std::string& name);
 
 class StandInProcess {
 public:
-    // Starts the program; Wait() tells when it has registered its window.
+    // Starts the program; its output goes to logDir. Killed at the end if still running.
     StandInProcess(const fs::path& runtimeDir, const fs::path& database, const fs::path& logDir);
     ~StandInProcess();
     StandInProcess(const StandInProcess&) = delete;
@@ -39,15 +29,13 @@ public:
     pid_t Pid() const noexcept { return pid_; }
     // True once its entry is in the registration folder; false when it ended or time ran out.
     bool WaitRegistered(std::chrono::milliseconds timeout = std::chrono::seconds(20));
-    // Sends the signal and returns the exit status (or 128 + the signal that ended it).
+    // Sends the signal, or waits for it to end by itself; the exit status (or 128 + signal).
     int Stop(int signal);
-    // Waits for it to end by itself.
     int Wait();
     std::string Stderr() const;
 
 private:
     fs::path folder_;
-    fs::path stdout_;
     fs::path stderr_;
     pid_t pid_ = -1;
 };
