@@ -1,7 +1,9 @@
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
 #include "platform/win32/WindowRegistry.h"
+#include "support/TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -14,22 +16,8 @@ namespace veltrano::win32 {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "veltrano-win32-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using ::testing::HasSubstr;
+using namespace std::string_literals;
 
 // A live process other than this one, for as long as the object lives.
 class SleepingChild {
@@ -50,25 +38,28 @@ private:
     pid_t pid_;
 };
 
-// The pid of a process that has ended and been reaped.
-std::int32_t DeadPid() {
+// A child that has ended; reaped unless asked to stay a zombie.
+std::int32_t EndedChild(bool reap = true) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::_exit(0);
     }
-    ::waitpid(pid, nullptr, 0);
+    if (reap) {
+        ::waitpid(pid, nullptr, 0);
+    } else {
+        ::usleep(100000); // time to exit
+    }
     return pid;
 }
 
 WindowEntry EntryOf(std::int32_t pid, std::uint64_t sequence, std::uint64_t start = 0) {
-    WindowEntry entry;
-    entry.process = {pid, start};
-    entry.sequence = sequence;
-    entry.className = "ActStandInFrame";
-    entry.caption = "ACT! - " + std::to_string(pid);
-    entry.databasePath = "/data/" + std::to_string(pid) + ".dbf";
-    entry.socketName = SocketNameFor(entry.process);
-    return entry;
+    const auto name = std::to_string(pid);
+    return {.process = {pid, start},
+            .sequence = sequence,
+            .className = "ActStandInFrame",
+            .caption = "ACT! - " + name,
+            .databasePath = "/data/" + name + ".dbf",
+            .socketName = SocketNameFor({pid, start})};
 }
 
 void WriteFile(const fs::path& file, const std::string& text) {
@@ -82,23 +73,26 @@ void Place(const fs::path& folder, const WindowEntry& entry) {
 
 std::vector<HWND> Enumerate(User32& user32) {
     std::vector<HWND> handles;
-    user32.EnumWindows([&](HWND hwnd) {
-        handles.push_back(hwnd);
-        return true;
-    });
+    user32.EnumWindows([&](HWND hwnd) { return handles.push_back(hwnd), true; });
     return handles;
 }
 
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RegistrationError& error) {
-        return error.what();
+class RegistrationTest : public ::testing::Test {
+protected:
+    std::string RefusalOf(const fs::path& folder) {
+        try {
+            OpenRegistrationFolder(folder);
+        } catch (const RegistrationError& error) {
+            return error.what();
+        }
+        return "(no error)";
     }
-    return "(no error)";
-}
 
-TEST(RegistrationFolderTest, PathFollowsAnAbsoluteXdgRuntimeDir) {
+    testsupport::TempFolder tempFolder;
+    const fs::path temp = tempFolder.Path();
+};
+
+TEST_F(RegistrationTest, FolderPathFollowsAnAbsoluteXdgRuntimeDir) {
     const char* saved = std::getenv("XDG_RUNTIME_DIR");
     const std::string fallback = "/tmp/act-standin-" + std::to_string(::geteuid());
     ::setenv("XDG_RUNTIME_DIR", "/run/user/4711", 1);
@@ -112,56 +106,39 @@ TEST(RegistrationFolderTest, PathFollowsAnAbsoluteXdgRuntimeDir) {
     }
 }
 
-TEST(RegistrationFolderTest, IsCreatedPrivateWhateverTheUmask) {
-    TempFolder temp;
+TEST_F(RegistrationTest, FolderIsCreatedPrivateAndRefusedWhenOthersCouldHaveWritten) {
     const mode_t old = ::umask(0277);
-    const fs::path folder = OpenRegistrationFolder(temp.Path() / "act-standin");
+    const fs::path folder = OpenRegistrationFolder(temp / "act-standin");
     ::umask(old);
     struct stat info {};
     ASSERT_EQ(::stat(folder.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0700u);
     EXPECT_TRUE(RegistrationFolderExists(folder));
-    EXPECT_FALSE(RegistrationFolderExists(temp.Path() / "missing"));
+    EXPECT_FALSE(RegistrationFolderExists(temp / "missing"));
     EXPECT_EQ(OpenRegistrationFolder(folder), folder); // a second time is fine
-}
 
-TEST(RegistrationFolderTest, RefusesFoldersOthersCouldHaveWritten) {
-    TempFolder temp;
-    const fs::path open = temp.Path() / "open";
-    fs::create_directory(open);
-    ::chmod(open.c_str(), 0755);
-    EXPECT_NE(ErrorOf([&] {
-                  OpenRegistrationFolder(open);
-              }).find("is accessible to group or others (mode 0755)"),
-              std::string::npos);
-    EXPECT_THROW(RegistrationFolderExists(open), RegistrationError);
-
-    WriteFile(temp.Path() / "file", "x");
-    EXPECT_NE(
-        ErrorOf([&] { OpenRegistrationFolder(temp.Path() / "file"); }).find("is not a directory"),
-        std::string::npos);
-
-    const fs::path real = OpenRegistrationFolder(temp.Path() / "real");
-    fs::create_directory_symlink(real, temp.Path() / "link");
-    EXPECT_NE(
-        ErrorOf([&] { OpenRegistrationFolder(temp.Path() / "link"); }).find("is a symbolic link"),
-        std::string::npos);
+    fs::create_directory(temp / "open");
+    ::chmod((temp / "open").c_str(), 0755);
+    EXPECT_THAT(RefusalOf(temp / "open"),
+                HasSubstr("is accessible to group or others (mode 0755)"));
+    EXPECT_THROW(RegistrationFolderExists(temp / "open"), RegistrationError);
+    WriteFile(temp / "file", "x");
+    EXPECT_THAT(RefusalOf(temp / "file"), HasSubstr("is not a directory"));
+    fs::create_directory_symlink(folder, temp / "link");
+    EXPECT_THAT(RefusalOf(temp / "link"), HasSubstr("is a symbolic link"));
 
     if (::geteuid() != 0) {
         GTEST_SKIP() << "giving a folder to another user needs root";
     }
-    const fs::path foreign = temp.Path() / "foreign";
-    fs::create_directory(foreign);
-    ::chmod(foreign.c_str(), 0700);
-    ASSERT_EQ(::chown(foreign.c_str(), 12345, 12345), 0);
-    EXPECT_NE(ErrorOf([&] { OpenRegistrationFolder(foreign); }).find("is owned by user 12345"),
-              std::string::npos);
+    fs::create_directory(temp / "foreign");
+    ::chmod((temp / "foreign").c_str(), 0700);
+    ASSERT_EQ(::chown((temp / "foreign").c_str(), 12345, 12345), 0);
+    EXPECT_THAT(RefusalOf(temp / "foreign"), HasSubstr("is owned by user 12345"));
 }
 
-TEST(WindowEntryTest, TextRoundTripsAndMalformedTextIsRejected) {
+TEST_F(RegistrationTest, EntryTextRoundTripsAndMalformedTextIsRejected) {
     WindowEntry entry = EntryOf(321, 9, 123456);
-    entry.databasePath = "/data/odd\nname\\with\rall\0.dbf";
-    entry.databasePath += std::string("\0x", 2);
+    entry.databasePath = "/data/odd\nname\\with\rall\0.dbf\0x"s;
     entry.visible = false;
     const std::string text = FormatWindowEntry(entry);
     EXPECT_EQ(ParseWindowEntry(text), entry);
@@ -169,28 +146,25 @@ TEST(WindowEntryTest, TextRoundTripsAndMalformedTextIsRejected) {
     EXPECT_FALSE(ParseWindowEntry(text.substr(0, text.size() - 1))); // cut short
     EXPECT_FALSE(ParseWindowEntry(""));
     EXPECT_FALSE(ParseWindowEntry(text + "pid=1\n"));
-    auto replaced = [&](const std::string& from, const std::string& to) {
+    const std::pair<std::string, std::string> faults[] = {
+        {"pid=321", "pid=-3"},
+        {"pid=321", "pid=32x"},
+        {"visible=0", "visible=yes"},
+        {"socket=", "socket=../"},
+        {"act-standin-window 1", "act-standin-window 2"}};
+    for (const auto& [from, to] : faults) {
         std::string changed = text;
-        changed.replace(changed.find(from), from.size(), to);
-        return ParseWindowEntry(changed);
-    };
-    EXPECT_FALSE(replaced("pid=321", "pid=-3"));
-    EXPECT_FALSE(replaced("pid=321", "pid=32x"));
-    EXPECT_FALSE(replaced("visible=0", "visible=yes"));
-    EXPECT_FALSE(replaced("socket=", "socket=../"));
-    EXPECT_FALSE(replaced("act-standin-window 1", "act-standin-window 2"));
+        EXPECT_FALSE(ParseWindowEntry(changed.replace(changed.find(from), from.size(), to))) << to;
+    }
 }
 
-TEST(RegisteredWindowsTest, RegistrationIsAWindowUntilItEnds) {
-    TempFolder temp;
-    const fs::path folder = OpenRegistrationFolder(temp.Path() / "reg");
+TEST_F(RegistrationTest, RegistrationIsAWindowUntilItEnds) {
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
     RegisteredWindows windows(folder);
     const HWND self = ::getpid();
     {
-        WindowEntry entry;
-        entry.className = "ActStandInFrame";
+        WindowEntry entry = EntryOf(0, 0);
         entry.caption = "ACT! - Sales";
-        entry.databasePath = "/data/sales.dbf";
         WindowRegistration registration(folder, entry);
         EXPECT_EQ(Enumerate(windows), std::vector<HWND>{self});
         EXPECT_TRUE(windows.IsWindow(self));
@@ -209,20 +183,22 @@ TEST(RegisteredWindowsTest, RegistrationIsAWindowUntilItEnds) {
     EXPECT_TRUE(Enumerate(windows).empty());
     EXPECT_FALSE(windows.IsWindow(self));
     EXPECT_EQ(windows.GetClassNameA(self, nullptr, 0), 0);
-    RegisteredWindows none(temp.Path() / "never-created");
+    RegisteredWindows none(temp / "never-created");
     EXPECT_TRUE(Enumerate(none).empty());
 }
 
-TEST(RegisteredWindowsTest, StaleEntriesAreIgnoredAndCleanedUp) {
-    TempFolder temp;
-    const fs::path folder = OpenRegistrationFolder(temp.Path() / "reg");
-    const auto dead = EntryOf(DeadPid(), 1);
-    Place(folder, dead);
+TEST_F(RegistrationTest, StaleEntriesAndZombiesAreIgnoredAndCleanedUp) {
+    const std::int32_t zombie = EndedChild(false);
+    EXPECT_FALSE(IsProcessAlive({zombie, 0}));
+    ::waitpid(zombie, nullptr, 0);
+    EXPECT_TRUE(IsProcessAlive(CurrentProcess()));
+
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
+    Place(folder, EntryOf(EndedChild(), 1));
     // This process under an older start time: its pid was reused.
-    auto reused = EntryOf(::getpid(), 2, CurrentProcess().startTime + 1);
-    Place(folder, reused);
-    WriteFile(folder / SocketNameFor({DeadPid(), 77}), ""); // socket nobody serves
-    WriteFile(folder / (std::to_string(DeadPid()) + ".window"), "half a fi");
+    Place(folder, EntryOf(::getpid(), 2, CurrentProcess().startTime + 1));
+    WriteFile(folder / SocketNameFor({EndedChild(), 77}), ""); // socket nobody serves
+    WriteFile(folder / (std::to_string(EndedChild()) + ".window"), "half a fi");
     SleepingChild alive;
     const auto live = EntryOf(alive.Pid(), 3);
     Place(folder, live);
@@ -238,20 +214,8 @@ TEST(RegisteredWindowsTest, StaleEntriesAreIgnoredAndCleanedUp) {
                                               std::to_string(alive.Pid()) + ".window"}));
 }
 
-TEST(RegisteredWindowsTest, ZombiesCountAsDead) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(0);
-    }
-    ::usleep(100000); // the child has exited but is not reaped yet
-    EXPECT_FALSE(IsProcessAlive({child, 0}));
-    ::waitpid(child, nullptr, 0);
-    EXPECT_TRUE(IsProcessAlive(CurrentProcess()));
-}
-
-TEST(RegisteredWindowsTest, EnumerationFollowsRegistrationOrder) {
-    TempFolder temp;
-    const fs::path folder = OpenRegistrationFolder(temp.Path() / "reg");
+TEST_F(RegistrationTest, EnumerationFollowsRegistrationOrderUntilTheCallbackStops) {
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
     SleepingChild first, second;
     Place(folder, EntryOf(first.Pid(), 7));
     Place(folder, EntryOf(second.Pid(), 3));
@@ -261,7 +225,6 @@ TEST(RegisteredWindowsTest, EnumerationFollowsRegistrationOrder) {
     WindowRegistration self(folder, WindowEntry{});
     EXPECT_EQ(self.Entry().sequence, 8u);
     EXPECT_EQ(Enumerate(windows), (std::vector<HWND>{second.Pid(), first.Pid(), ::getpid()}));
-    // The enumeration stops when the callback says so.
     int calls = 0;
     windows.EnumWindows([&](HWND) { return ++calls < 2; });
     EXPECT_EQ(calls, 2);
