@@ -1,7 +1,8 @@
 #pragma once
 
-// A fake ACT! application object: every call by name is written to a shared log as
-// "object.Member(args)"; answers come from per-member functions (Empty when none is set).
+// A fake ACT! application object: every call by name is logged as "object.Member(args)", with
+// arguments as "text", 25 (Integer), 25& (Long), True, Empty; answers come from per-member
+// functions (Empty when none is set).
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/Dispatch.h"
@@ -16,23 +17,18 @@ namespace veltrano::testsupport {
 
 using CallLog = std::vector<std::string>;
 
-// Arguments as the log shows them: "text", 25 (Integer), 25& (Long), True, Empty.
 inline std::string ArgumentText(const ole::Variant& value) {
     switch (value.GetType()) {
     case ole::Variant::Type::Empty:
-        return "Empty";
-    case ole::Variant::Type::Boolean:
-        return value.AsBool() ? "True" : "False";
-    case ole::Variant::Type::Integer:
-        return value.ToText();
+    case ole::Variant::Type::Object:
+        return ole::TypeName(value.GetType());
     case ole::Variant::Type::Long:
         return value.ToText() + "&";
     case ole::Variant::Type::String:
         return "\"" + value.AsString() + "\"";
-    case ole::Variant::Type::Object:
-        return "Object";
+    default:
+        return value.ToText();
     }
-    return "?";
 }
 
 class RecordingObject final : public ole::Dispatch {
@@ -71,8 +67,8 @@ private:
     CallLog& log_;
 };
 
-// The application with its views collection and three views ("active", "contact", "group").
-// Views.GetActive answers "active"; Views.Create(1, ...) "contact", Create(3, ...) "group".
+// The application with its views collection and three views: Views.GetActive answers "active",
+// Views.Create(1, ...) "contact" (Type 1), Create(3, ...) "group" (Type 3).
 struct RecordingApplication {
     CallLog log;
     std::shared_ptr<RecordingObject> app = std::make_shared<RecordingObject>("app", log);
@@ -81,14 +77,12 @@ struct RecordingApplication {
     std::shared_ptr<RecordingObject> contact = std::make_shared<RecordingObject>("contact", log);
     std::shared_ptr<RecordingObject> group = std::make_shared<RecordingObject>("group", log);
 
+    // The answers capture this fixture, so it stays where it is.
     RecordingApplication(const RecordingApplication&) = delete;
     RecordingApplication& operator=(const RecordingApplication&) = delete;
     RecordingApplication() {
-        // Objects are handed out by lambdas over this fixture, so the answers hold no reference.
-        app->answers["Views"] = [this](std::span<const ole::Variant>) {
-            return ole::Variant(ole::DispatchPtr(views));
-        };
-        views->answers["GetActive"] = [this](std::span<const ole::Variant>) {
+        app->answers["Views"] = [this](auto) { return ole::Variant(ole::DispatchPtr(views)); };
+        views->answers["GetActive"] = [this](auto) {
             return ole::Variant(ole::DispatchPtr(active));
         };
         views->answers["Create"] = [this](std::span<const ole::Variant> args) {
@@ -100,8 +94,12 @@ struct RecordingApplication {
 
     // True when nothing but this fixture holds an object.
     bool AllReleased() const {
-        return app.use_count() == 1 && views.use_count() == 1 && active.use_count() == 1 &&
-               contact.use_count() == 1 && group.use_count() == 1;
+        for (const auto* object : {&app, &views, &active, &contact, &group}) {
+            if (object->use_count() != 1) {
+                return false;
+            }
+        }
+        return true;
     }
 };
 

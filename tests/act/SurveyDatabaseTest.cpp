@@ -1,33 +1,109 @@
+// The Survey Database command on stand-in databases, with scripted dialogs and recorded
+// Database calls, and end to end against a running stand-in ACT! (`act-standin run`).
+
 #include "act/SurveyDatabase.h"
-#include "RecordingDatabase.h"
-#include "SurveyWindow.h"
 #include "act/DispatchIds.h"
+#include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/services/LinuxComDlg32.h"
 #include "support/NullPlatform.h"
 #include "tools/StandInProcess.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <memory>
+#include <functional>
+#include <map>
 
 namespace {
 
 using namespace veltrano;
 namespace id = act::dispid;
 using forms::LoginAnswer;
-using forms::MessageCall;
-using forms::SavedSetting;
-using testsupport::RecordingDatabase;
+using Messages = std::vector<forms::MessageCall>;
+using Settings = std::vector<forms::SavedSetting>;
+using Texts = std::vector<std::string>;
 
-const std::string kCrLf = "\r\n";
+class RecordingDatabase final : public ole::Dispatch {
+public:
+    using Override = std::function<ole::Variant(std::span<const ole::Variant>, ole::Dispatch&)>;
+    struct Call {
+        std::int32_t dispid;
+        std::vector<ole::Variant> args;
+    };
+
+    explicit RecordingDatabase(ole::DispatchPtr inner) : inner_(std::move(inner)) {}
+
+    std::map<std::int32_t, Override> overrides;
+    std::vector<Call> calls;
+
+    ole::Variant Invoke(std::int32_t dispid, ole::InvokeKind kind,
+                        std::span<const ole::Variant> args) override {
+        calls.push_back({dispid, {args.begin(), args.end()}});
+        const auto found = overrides.find(dispid);
+        return found == overrides.end() ? inner_->Invoke(dispid, kind, args)
+                                        : found->second(args, *inner_);
+    }
+    ole::Variant InvokeByName(std::string_view name, ole::InvokeKind kind,
+                              std::span<const ole::Variant> args) override {
+        return inner_->InvokeByName(name, kind, args);
+    }
+
+private:
+    ole::DispatchPtr inner_;
+};
+
+struct SurveyWindow final : controls::StatusBar::Listener {
+    explicit SurveyWindow(app::Platform platform) : form(platform) {
+        form.Load();
+        form.StatusBar.SetListener(this);
+    }
+    void PanelTextChanged(const std::string&, const std::string& text) override {
+        statusTexts.push_back(text);
+    }
+
+    // Only this tree node, and three visited entries so that Back is enabled.
+    void SeedEarlierSurvey() {
+        form.tvACT.Clear();
+        form.tvACT.Add(0, controls::TreeView::tvwLast, "earlier.dbf", "Earlier", "Datenbank");
+        for (std::int32_t node : {1, 2, 3}) {
+            form.History.Add(node);
+        }
+        form.UpdateHistoryButtons();
+    }
+
+    // The closing steps ran: status empty, history cleared, window ready again.
+    bool Closed() {
+        return statusTexts.back().empty() && form.StatusPanel->Text().empty() &&
+               form.History.Count() == 0 && !BackOrForwardEnabled() && form.tvACT.Enabled() &&
+               form.lvACT.Enabled() && form.Toolbar.Enabled() &&
+               form.Forms().MousePointer() == forms::vbDefault;
+    }
+    bool BackOrForwardEnabled() const {
+        return form.Toolbar.ByKey("Back").enabled || form.Toolbar.ByKey("For").enabled;
+    }
+
+    std::vector<std::string> statusTexts;
+    app::frmHaupt form;
+};
+
+// A database named "Team" with a Contact field and the user "Chris" (password "pw").
+void WriteLoginDatabase(const std::filesystem::path& file) {
+    using namespace ole::standin;
+    StandInDatabaseWriter db(file, "Team");
+    db.AddField(TableAccessor::Contact, {.id = 1, .name = "Company"});
+    db.AddUser({.name = "Chris", .uniqueId = "U00000000001", .password = "pw"});
+    db.Commit();
+}
 
 class SurveyDatabaseTest : public ::testing::Test {
 protected:
     SurveyDatabaseTest() {
-        testsupport::WriteLoginDatabase(file);
+        WriteLoginDatabase(file);
         platform.objects.database = [this] {
             database = std::make_shared<RecordingDatabase>(
                 ole::standin::CreateStandInDatabase([] { return std::string(); }));
@@ -36,149 +112,119 @@ protected:
         };
     }
 
-    void Survey() { act::SurveyDatabase(window.form); }
-    void Survey(const std::filesystem::path& chosen) {
-        act::SurveyDatabase(window.form, chosen.string());
-    }
-    void ChooseInDialog(const std::filesystem::path& chosen) {
-        forms().QueueFileDialog(std::vector<std::string>{chosen.string()});
+    void Survey(std::optional<std::string> chosen = {}) {
+        act::SurveyDatabase(window.form, chosen);
     }
     forms::ScriptedForms& forms() { return platform.forms; }
-
-    std::vector<std::int32_t> DatabaseCalls() const { return database->Dispids(); }
     long CountOf(std::int32_t dispid) const {
-        const auto calls = DatabaseCalls();
-        return std::count(calls.begin(), calls.end(), dispid);
+        return std::count_if(database->calls.begin(), database->calls.end(),
+                             [&](const auto& call) { return call.dispid == dispid; });
     }
-    std::string LoginMessage() const {
-        return "Please enter your username for the ACT! database " + file.string();
+    std::string Root() const { return std::string(tree().Text(tree().Root())); }
+    const controls::TreeView& tree() const { return window.form.tvACT; }
+    Messages Refused() const {
+        return {{"Login failed.\r\nPlease enter your username and password for\r\nthe ACT! "
+                 "database " +
+                     file.string(),
+                 64, ""}};
     }
-    std::string RefusedMessage() const {
-        return "Login failed." + kCrLf + "Please enter your username and password for" + kCrLf +
-               "the ACT! database " + file.string();
-    }
-    std::string RootText() const {
-        return std::string(window.form.tvACT.Text(window.form.tvACT.Root()));
-    }
-
     // Every way out of the command ends like this.
     void ExpectClosingSteps() {
-        EXPECT_EQ(window.status.texts.back(), "");
-        EXPECT_EQ(window.form.StatusPanel->Text(), "");
-        EXPECT_EQ(window.form.History.Count(), 0);
-        EXPECT_FALSE(window.BackOrForwardEnabled());
-        EXPECT_TRUE(window.Ready());
-        if (database) {
-            EXPECT_EQ(database.use_count(), 1) << "the Database object was not released";
-        }
+        EXPECT_TRUE(window.Closed());
+        EXPECT_TRUE(!database || database.use_count() == 1) << "the Database was not released";
         EXPECT_EQ(forms().PendingAnswers(), 0u);
     }
     void ExpectEarlierTreeKept() {
-        ASSERT_EQ(window.form.tvACT.Count(), 1);
-        EXPECT_EQ(RootText(), "Earlier");
+        EXPECT_EQ(tree().Count(), 1);
+        EXPECT_EQ(Root(), "Earlier");
     }
 
     testsupport::TempFolder folder;
     std::filesystem::path file = folder.Path() / "Team.dbf";
     testsupport::NullPlatform platform;
     win32::LinuxComDlg32 comdlg32{platform.forms};
-    testsupport::SurveyWindow window{
+    SurveyWindow window{
         {platform.forms, platform.objects, platform.user32, comdlg32, platform.shell32}};
     std::map<std::int32_t, RecordingDatabase::Override> overrides;
     std::shared_ptr<RecordingDatabase> database;
 };
 
-TEST_F(SurveyDatabaseTest, ChosenFileIsOpenedLoggedInScannedAndClosedWithItsStatusTexts) {
-    ChooseInDialog(file);
+TEST_F(SurveyDatabaseTest, ChosenOrGivenFileIsOpenedLoggedInScannedAndClosed) {
+    forms().QueueFileDialog(Texts{file.string()});
     forms().QueueLogin(LoginAnswer{"Chris", "pw"});
     Survey();
-
-    const std::vector<std::string> expected{"Opening current ACT! database...",
-                                            "Open ACT! database",
-                                            "Opening ACT! database " + file.string() + "...",
-                                            "ACT! login",
-                                            "Validating ACT! user Chris...",
-                                            "Reading database structure...",
-                                            "Closing ACT! database...",
-                                            ""};
-    EXPECT_EQ(window.status.texts, expected);
+    Texts expected{"Opening current ACT! database...",
+                   "Open ACT! database",
+                   "Opening ACT! database " + file.string() + "...",
+                   "ACT! login",
+                   "Validating ACT! user Chris...",
+                   "Reading database structure...",
+                   "Closing ACT! database...",
+                   ""};
+    EXPECT_EQ(window.statusTexts, expected);
     EXPECT_TRUE(forms().Messages().empty());
-    EXPECT_EQ(RootText(), "Team");
-    EXPECT_EQ(window.form.tvACT.Key(window.form.tvACT.Root()), file.string());
-
-    const auto dialogs = forms().FileDialogsShown();
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_TRUE(dialogs[0].open);
-    EXPECT_EQ(dialogs[0].title, "Open ACT! database");
+    EXPECT_EQ(Root(), "Team");
+    EXPECT_EQ(tree().Key(tree().Root()), file.string());
+    const auto dialog = forms().FileDialogsShown().at(0);
+    EXPECT_TRUE(dialog.open && dialog.fileMustExist && !dialog.multiSelect);
+    EXPECT_EQ(dialog.title, "Open ACT! database");
     using Filter = std::pair<std::string, std::string>;
-    EXPECT_EQ(dialogs[0].filters, (std::vector<Filter>{{"ACT! database (*.dbf)", "*.dbf"}}));
-    EXPECT_EQ(dialogs[0].defaultExt, "dbf");
-    EXPECT_TRUE(dialogs[0].fileMustExist);
-    EXPECT_FALSE(dialogs[0].multiSelect);
-
+    EXPECT_EQ(dialog.filters, (std::vector<Filter>{{"ACT! database (*.dbf)", "*.dbf"}}));
+    EXPECT_EQ(dialog.defaultExt, "dbf");
     // Closed once, at the end, because it was open.
     EXPECT_EQ(CountOf(id::kDatabaseClose), 1);
-    EXPECT_EQ(DatabaseCalls().back(), id::kDatabaseClose);
+    EXPECT_EQ(database->calls.back().dispid, id::kDatabaseClose);
     ExpectClosingSteps();
-}
 
-TEST_F(SurveyDatabaseTest, GivenFileSkipsTheFileDialog) {
+    // A given file takes the same steps without the file dialog.
+    window.statusTexts.clear();
     forms().QueueLogin(LoginAnswer{"chris", "pw"});
-    Survey(file);
-    EXPECT_TRUE(forms().FileDialogsShown().empty());
-    EXPECT_EQ(
-        std::count(window.status.texts.begin(), window.status.texts.end(), "Open ACT! database"),
-        0);
-    EXPECT_EQ(window.status.texts[1], "Opening ACT! database " + file.string() + "...");
-    EXPECT_EQ(RootText(), "Team");
+    Survey(file.string());
+    expected.erase(expected.begin() + 1);
+    expected[3] = "Validating ACT! user chris...";
+    EXPECT_EQ(window.statusTexts, expected);
+    EXPECT_EQ(forms().FileDialogsShown().size(), 1u);
+    EXPECT_EQ(Root(), "Team");
     ExpectClosingSteps();
 }
 
 TEST_F(SurveyDatabaseTest, BlankNameAsksAgainAndSavesNothing) {
-    std::vector<std::string> statusWhenShown;
-    const auto answer = [&](std::string user) {
+    Texts statusWhenShown;
+    for (std::string user : {"", "   ", "Chris"}) {
         forms().QueueLogin([&, user](forms::LoginFormState& state) {
             statusWhenShown.push_back(window.form.StatusPanel->Text());
             state.Username = user;
             state.Userpassword = "pw";
             state.Tag = "ok";
         });
-    };
-    answer("");
-    answer("   ");
-    answer("Chris");
-    Survey(file);
+    }
+    Survey(file.string());
 
-    EXPECT_EQ(forms().Messages(),
-              (std::vector<MessageCall>{{LoginMessage(), 64, ""}, {LoginMessage(), 64, ""}}));
-    EXPECT_EQ(forms().SavedSettings(),
-              (std::vector<SavedSetting>{{"Veltrano", "options", "username", "Chris"},
-                                         {"Veltrano", "options", "userpassword", "pw"}}));
-    EXPECT_EQ(statusWhenShown, std::vector<std::string>(3, "ACT! login"));
+    const forms::MessageCall ask{
+        "Please enter your username for the ACT! database " + file.string(), 64, ""};
+    EXPECT_EQ(forms().Messages(), (Messages{ask, ask}));
+    EXPECT_EQ(forms().SavedSettings(), (Settings{{"Veltrano", "options", "username", "Chris"},
+                                                 {"Veltrano", "options", "userpassword", "pw"}}));
+    EXPECT_EQ(statusWhenShown, Texts(3, "ACT! login"));
     // The dialog shows what was typed last, not the stored values again.
     EXPECT_EQ(forms().LoginsShown()[2].Username, "   ");
     EXPECT_EQ(CountOf(id::kDatabaseLogin), 1);
-    EXPECT_EQ(RootText(), "Team");
+    EXPECT_EQ(Root(), "Team");
 }
 
 TEST_F(SurveyDatabaseTest, BlanksAroundTheNameAreKeptSavedAndSent) {
     forms().QueueLogin(LoginAnswer{" Chris ", " pw"});
     forms().QueueLogin(LoginAnswer{{}, {}, ""});
-    Survey(file);
+    Survey(file.string());
 
-    EXPECT_EQ(forms().SavedSettings(),
-              (std::vector<SavedSetting>{{"Veltrano", "options", "username", " Chris "},
-                                         {"Veltrano", "options", "userpassword", " pw"}}));
-    const auto& calls = database->Calls();
-    const auto login = std::find_if(calls.begin(), calls.end(), [](const auto& call) {
-        return call.dispid == id::kDatabaseLogin;
-    });
-    ASSERT_NE(login, calls.end());
-    EXPECT_EQ(login->args[0].AsString(), " Chris ");
-    EXPECT_EQ(login->args[1].AsString(), " pw");
-    EXPECT_NE(std::find(window.status.texts.begin(), window.status.texts.end(),
-                        "Validating ACT! user  Chris ..."),
-              window.status.texts.end());
+    EXPECT_EQ(forms().SavedSettings(), (Settings{{"Veltrano", "options", "username", " Chris "},
+                                                 {"Veltrano", "options", "userpassword", " pw"}}));
+    const auto login =
+        std::find_if(database->calls.begin(), database->calls.end(),
+                     [](const auto& call) { return call.dispid == id::kDatabaseLogin; });
+    ASSERT_NE(login, database->calls.end());
+    EXPECT_EQ(login->args, (std::vector<ole::Variant>{" Chris ", " pw"}));
+    EXPECT_THAT(window.statusTexts, ::testing::Contains("Validating ACT! user  Chris ..."));
 }
 
 TEST_F(SurveyDatabaseTest, RefusedLoginKeepsTheRefusedValuesForTheNextDialog) {
@@ -187,22 +233,21 @@ TEST_F(SurveyDatabaseTest, RefusedLoginKeepsTheRefusedValuesForTheNextDialog) {
     window.SeedEarlierSurvey();
     forms().QueueLogin(LoginAnswer{{}, "wrong"});
     forms().QueueLogin([](forms::LoginFormState&) {}); // closed by its frame: nothing changes
-    Survey(file);
+    Survey(file.string());
 
-    EXPECT_EQ(forms().Messages(), (std::vector<MessageCall>{{RefusedMessage(), 64, ""}}));
+    EXPECT_EQ(forms().Messages(), Refused());
     EXPECT_EQ(forms().Settings().Get("Veltrano", "options", "userpassword", ""), "wrong");
     ExpectEarlierTreeKept();
     ExpectClosingSteps();
     EXPECT_EQ(CountOf(id::kDatabaseClose), 0);
 
     forms().QueueLogin(LoginAnswer{{}, {}, ""});
-    Survey(file);
+    Survey(file.string());
     const auto shown = forms().LoginsShown();
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[0].Userpassword, "old");
     EXPECT_EQ(shown[1].Userpassword, "wrong");
-    EXPECT_EQ(shown[2].Username, "Chris");
-    EXPECT_EQ(shown[2].Userpassword, "wrong");
+    EXPECT_EQ(shown[2].Username + "/" + shown[2].Userpassword, "Chris/wrong");
 }
 
 TEST_F(SurveyDatabaseTest, RefusedLoginWithTheDatabaseOpenGoesOnToTheScan) {
@@ -212,11 +257,11 @@ TEST_F(SurveyDatabaseTest, RefusedLoginWithTheDatabaseOpenGoesOnToTheScan) {
     };
     overrides[id::kDatabaseLoginFailed] = [](auto, ole::Dispatch&) { return ole::Variant(true); };
     forms().QueueLogin(LoginAnswer{"Chris", "typo"});
-    Survey(file);
+    Survey(file.string());
 
-    EXPECT_EQ(forms().Messages(), (std::vector<MessageCall>{{RefusedMessage(), 64, ""}}));
+    EXPECT_EQ(forms().Messages(), Refused());
     EXPECT_EQ(forms().LoginsShown().size(), 1u);
-    EXPECT_EQ(RootText(), "Team");
+    EXPECT_EQ(Root(), "Team");
     EXPECT_EQ(CountOf(id::kDatabaseClose), 1);
     ExpectClosingSteps();
 }
@@ -224,15 +269,12 @@ TEST_F(SurveyDatabaseTest, RefusedLoginWithTheDatabaseOpenGoesOnToTheScan) {
 TEST_F(SurveyDatabaseTest, CancelAtEitherDialogKeepsTheTreeButEndsTheRunCleanly) {
     for (const bool atLogin : {false, true}) {
         SCOPED_TRACE(atLogin ? "login dialog" : "file dialog");
-        window.form.tvACT.Clear();
         window.SeedEarlierSurvey();
         EXPECT_TRUE(window.BackOrForwardEnabled());
-        window.status.texts.clear();
+        forms().QueueFileDialog(atLogin ? forms::FileDialogAnswer(Texts{file.string()})
+                                        : std::nullopt);
         if (atLogin) {
-            ChooseInDialog(file);
             forms().QueueLogin(LoginAnswer{"Chris", "pw", ""});
-        } else {
-            forms().QueueFileDialog(std::nullopt);
         }
         Survey();
         ExpectEarlierTreeKept();
@@ -246,11 +288,10 @@ TEST_F(SurveyDatabaseTest, FileThatIsNoDatabaseIsReportedAndNotClosed) {
     const auto notes = folder.Path() / "notes.dbf";
     std::ofstream(notes) << "not an ACT! database\n";
     window.SeedEarlierSurvey();
-    Survey(notes);
+    Survey(notes.string());
 
-    EXPECT_EQ(
-        forms().Messages(),
-        (std::vector<MessageCall>{{"Error while opening ACT!-databse " + notes.string(), 48, ""}}));
+    EXPECT_EQ(forms().Messages(),
+              (Messages{{"Error while opening ACT!-databse " + notes.string(), 48, ""}}));
     EXPECT_TRUE(forms().LoginsShown().empty());
     EXPECT_EQ(CountOf(id::kDatabaseClose), 0);
     EXPECT_GE(CountOf(id::kDatabaseIsOpen), 1);
@@ -258,41 +299,96 @@ TEST_F(SurveyDatabaseTest, FileThatIsNoDatabaseIsReportedAndNotClosed) {
     ExpectClosingSteps();
 }
 
-TEST_F(SurveyDatabaseTest, FailuresOfActAreReportedAndTheWindowIsReadyAgain) {
-    overrides[id::kDatabaseOpen] = [](auto, ole::Dispatch&) -> ole::Variant {
-        throw ole::AutomationError(-2147467259, "Unspecified error");
+TEST_F(SurveyDatabaseTest, FailuresOfActAreReportedAndTheClosingStepsStillRun) {
+    const auto failing = [](std::int32_t number, std::string text) {
+        return
+            [=](auto, ole::Dispatch&) -> ole::Variant { throw ole::AutomationError(number, text); };
     };
+    overrides[id::kDatabaseClose] = failing(3420, "Object invalid or no longer set");
+    forms().QueueLogin(LoginAnswer{"Chris", "pw"});
+    Survey(file.string());
+    EXPECT_EQ(Root(), "Team");
+    ExpectClosingSteps();
+
+    overrides[id::kDatabaseOpen] = failing(-2147467259, "Unspecified error");
     window.SeedEarlierSurvey();
-    Survey(file);
-    EXPECT_EQ(forms().Messages(),
-              (std::vector<MessageCall>{
-                  {"Fehlernummer: -2147467259" + kCrLf + "Fehlerbeschreibung: Unspecified error",
-                   48, ""}}));
+    Survey(file.string());
     ExpectEarlierTreeKept();
     ExpectClosingSteps();
 
     // ACT! not reachable at all: no Database object can be created.
     platform.objects.database = nullptr;
     database.reset();
-    Survey(file);
-    EXPECT_EQ(forms().Messages().back().text,
-              "Fehlernummer: 429" + kCrLf +
-                  "Fehlerbeschreibung: ActiveX component can't create object");
+    Survey(file.string());
     ExpectClosingSteps();
+    const auto error = [](std::string text) { return forms::MessageCall{text, 48, ""}; };
+    EXPECT_EQ(forms().Messages(),
+              (Messages{error("Fehlernummer: 3420\r\nFehlerbeschreibung: Object invalid or no "
+                              "longer set"),
+                        error("Fehlernummer: -2147467259\r\nFehlerbeschreibung: Unspecified error"),
+                        error("Fehlernummer: 429\r\nFehlerbeschreibung: ActiveX component can't "
+                              "create object")}));
 }
 
-TEST_F(SurveyDatabaseTest, FailingCloseIsReportedAndTheOtherClosingStepsStillRun) {
-    overrides[id::kDatabaseClose] = [](auto, ole::Dispatch&) -> ole::Variant {
-        throw ole::AutomationError(3420, "Object invalid or no longer set");
-    };
-    forms().QueueLogin(LoginAnswer{"Chris", "pw"});
-    Survey(file);
-    EXPECT_EQ(RootText(), "Team");
-    EXPECT_EQ(forms().Messages(),
-              (std::vector<MessageCall>{{"Fehlernummer: 3420" + kCrLf +
-                                             "Fehlerbeschreibung: Object invalid or no longer set",
-                                         48, ""}}));
-    ExpectClosingSteps();
+// ---- end to end: found through the registered window, reached over its socket ----
+
+class SurveyEndToEndTest : public ::testing::Test {
+protected:
+    SurveyEndToEndTest() { WriteLoginDatabase(file); }
+
+    testsupport::TempFolder data;
+    testsupport::TempFolder runtime;
+    std::filesystem::path file = data.Path() / "Team.dbf";
+    std::filesystem::path registration = runtime.Path() / "act-standin";
+
+    forms::ScriptedForms forms;
+    ole::standin::LinuxObjectFactory objects{registration};
+    win32::RegisteredWindows user32{registration};
+    win32::LinuxComDlg32 comdlg32{forms};
+    testsupport::NoShell shell32;
+    SurveyWindow window{{forms, objects, user32, comdlg32, shell32}};
+};
+
+TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
+    testsupport::StandInProcess act(runtime.Path(), file, data.Path());
+    ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
+    act::SurveyDatabase(window.form);
+
+    EXPECT_TRUE(forms.Messages().empty());
+    const auto& tree = window.form.tvACT;
+    ASSERT_GT(tree.Count(), 1);
+    EXPECT_EQ(tree.Text(tree.Root()), "Team");
+    EXPECT_EQ(tree.Key(tree.Root()), file.string());
+    EXPECT_EQ(window.statusTexts, (std::vector<std::string>{"Opening current ACT! database...",
+                                                            "Reading database structure...",
+                                                            "Closing ACT! database...", ""}));
+    EXPECT_TRUE(window.Closed());
+
+    // The file ACT! has open is replaced by something that is no database.
+    const auto junk = data.Path() / "junk";
+    std::ofstream(junk) << "not an ACT! database\n";
+    std::filesystem::rename(junk, file);
+    window.SeedEarlierSurvey();
+    act::SurveyDatabase(window.form);
+
+    EXPECT_TRUE(forms.FileDialogsShown().empty());
+    EXPECT_TRUE(forms.LoginsShown().empty());
+    EXPECT_EQ(forms.Messages(),
+              (std::vector<forms::MessageCall>{
+                  {"Error while opening ACT!-databse " + file.string(), 48, ""}}));
+    EXPECT_EQ(window.form.tvACT.Count(), 1);
+    EXPECT_TRUE(window.Closed());
+}
+
+TEST_F(SurveyEndToEndTest, WithoutRunningActTheFileDialogIsShown) {
+    forms.QueueFileDialog(std::vector<std::string>{file.string()});
+    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    act::SurveyDatabase(window.form);
+
+    EXPECT_EQ(forms.FileDialogsShown().size(), 1u);
+    EXPECT_EQ(forms.LoginsShown().size(), 1u);
+    EXPECT_TRUE(forms.Messages().empty());
+    EXPECT_EQ(window.form.tvACT.Text(window.form.tvACT.Root()), "Team");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "RecordingApplication.h"
 #include "ScriptedWindows.h"
-#include "platform/forms/ScriptedForms.h"
+#include "support/NullPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -11,37 +11,30 @@ namespace {
 
 using forms::MessageCall;
 using testsupport::CallLog;
+using Messages = std::vector<MessageCall>;
 
-constexpr int kExclamation = forms::vbExclamation;
-
-class ApplicationFactory final : public ole::ObjectFactory {
-public:
-    explicit ApplicationFactory(testsupport::RecordingApplication& fake) : fake_(fake) {}
-    std::vector<std::string> created;
-    bool fails = false;
-
-    ole::DispatchPtr CreateDatabase() override {
-        throw ole::AutomationError(ole::errors::kCannotCreateObject, "no database here");
-    }
-    ole::DispatchPtr CreateObject(std::string_view progId) override {
-        created.emplace_back(progId);
-        if (fails) {
-            throw ole::AutomationError(ole::errors::kCannotCreateObject,
-                                       "ActiveX component can't create object");
-        }
-        return fake_.app;
-    }
-
-private:
-    testsupport::RecordingApplication& fake_;
-};
+// A message of the class: its head, the given text, the exclamation icon.
+MessageCall Warning(const std::string& text) {
+    return {"Fehler in Klasse ACTApplication" + text, forms::vbExclamation, ""};
+}
 
 class ACTApplicationTest : public ::testing::Test {
 protected:
-    ACTApplicationTest() { windows.windows = {{42, "ActStandInFrame", "ACT! - Sales"}}; }
+    ACTApplicationTest() {
+        windows.windows = {{42, "ActStandInFrame", "ACT! - Sales"}};
+        factory.object = [this](std::string_view progId) {
+            created.emplace_back(progId);
+            if (creationFails) {
+                throw ole::AutomationError(429, "ActiveX component can't create object");
+            }
+            return ole::DispatchPtr(fake.app);
+        };
+    }
 
     testsupport::RecordingApplication fake;
-    ApplicationFactory factory{fake};
+    testsupport::FakeObjectFactory factory;
+    std::vector<std::string> created;
+    bool creationFails = false;
     testsupport::ScriptedWindows windows;
     forms::ScriptedForms forms;
     clACTApplication application{factory, windows, forms};
@@ -54,37 +47,32 @@ TEST_F(ACTApplicationTest, NotRunningCreatesNoObjectAndReportsNothing) {
     EXPECT_FALSE(application.ACTgestartet());
     EXPECT_EQ(application.ACTDatenbank(), "");
     EXPECT_EQ(application.AktuellerViewTyp(), -1);
-    EXPECT_TRUE(factory.created.empty());
+    EXPECT_TRUE(created.empty());
     EXPECT_TRUE(forms.Messages().empty());
 }
 
-TEST_F(ACTApplicationTest, OpenDatabaseComesFromAFreshObjectThatIsReleased) {
+TEST_F(ACTApplicationTest, OpenDatabaseComesFromAFreshObjectAndOnlyRejectedCallsAreSilent) {
     fake.app->Returns("GetOpenDBName", "/data/sales.dbf");
     EXPECT_TRUE(application.ACTgestartet());
     EXPECT_EQ(application.ACTDatenbank(), "/data/sales.dbf");
     EXPECT_EQ(application.ACTDatenbank(), "/data/sales.dbf");
-    EXPECT_EQ(factory.created, (std::vector<std::string>{"ACTOLE.APPOBJECT", "ACTOLE.APPOBJECT"}));
+    EXPECT_EQ(created, (std::vector<std::string>{"ACTOLE.APPOBJECT", "ACTOLE.APPOBJECT"}));
     EXPECT_EQ(Log(), (CallLog{"app.GetOpenDBName()", "app.GetOpenDBName()"}));
     EXPECT_EQ(forms.DoEventsCount(), 2u);
     EXPECT_TRUE(fake.AllReleased());
-}
 
-TEST_F(ACTApplicationTest, OpenDatabaseErrorIsShownUnlessTheCallWasRejected) {
     fake.app->Fails("GetOpenDBName", ole::errors::kRpcCallRejected, "busy");
     EXPECT_EQ(application.ACTDatenbank(), "");
     EXPECT_TRUE(forms.Messages().empty());
-
     fake.app->Fails("GetOpenDBName", 3420, "Object invalid");
     EXPECT_EQ(application.ACTDatenbank(), "");
-    EXPECT_EQ(forms.Messages(), (std::vector<MessageCall>{
-                                    {"Fehler in Klasse ACTApplication Eigenschaft ACTDatenbank\r\n"
-                                     "Fehlernummer: 3420\r\nFehlerbeschreibung: Object invalid",
-                                     kExclamation, ""}}));
+    EXPECT_EQ(forms.Messages(), Messages{Warning(" Eigenschaft ACTDatenbank\r\nFehlernummer: "
+                                                 "3420\r\nFehlerbeschreibung: Object invalid")});
     EXPECT_TRUE(fake.AllReleased());
 }
 
 TEST_F(ACTApplicationTest, NoApplicationObjectGivesFailureValuesSilently) {
-    factory.fails = true;
+    creationFails = true;
     EXPECT_EQ(application.ACTDatenbank(), "");
     EXPECT_EQ(application.AktuelleGruppenID(), "");
     EXPECT_EQ(application.AktuelleFeldID(), 0);
@@ -100,7 +88,7 @@ TEST_F(ACTApplicationTest, NoApplicationObjectGivesFailureValuesSilently) {
     EXPECT_FALSE(application.CloseDatenbank());
     application.ExecuteMenuCommand(7);
     application.Zeigen();
-    EXPECT_FALSE(factory.created.empty());
+    EXPECT_FALSE(created.empty());
     EXPECT_TRUE(Log().empty());
     EXPECT_TRUE(forms.Messages().empty());
 }
@@ -108,17 +96,14 @@ TEST_F(ACTApplicationTest, NoApplicationObjectGivesFailureValuesSilently) {
 TEST_F(ACTApplicationTest, ViewsErrorIsShownInItsOwnLayout) {
     fake.app->Fails("Views", 438, "Object doesn't support this property or method");
     EXPECT_EQ(application.AktuelleKontaktID(), "");
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{{"Fehler in Klasse ACTApplication - setOBJViews\r\n"
-                                         "Fehlernummer:438\r\n"
-                                         "Object doesn't support this property or method",
-                                         kExclamation, ""}}));
+    EXPECT_EQ(forms.Messages(), Messages{Warning(" - setOBJViews\r\nFehlernummer:438\r\nObject "
+                                                 "doesn't support this property or method")});
     fake.app->Fails("Views", ole::errors::kRpcCallRejected, "busy");
     EXPECT_EQ(application.AktuellerViewTyp(), -1);
     EXPECT_EQ(forms.Messages().size(), 1u);
 }
 
-TEST_F(ACTApplicationTest, CurrentIdsDependOnTheActiveViewType) {
+TEST_F(ACTApplicationTest, CurrentIdsAndFieldValuesFollowTheViewType) {
     fake.active->Returns("Type", std::int32_t{3});
     fake.active->Returns("GetCurrentID", "G1");
     EXPECT_EQ(application.AktuelleGruppenID(), "G1");
@@ -126,39 +111,36 @@ TEST_F(ACTApplicationTest, CurrentIdsDependOnTheActiveViewType) {
     EXPECT_EQ(Log(),
               (CallLog{"app.Views()", "views.GetActive()", "active.Type()", "active.GetCurrentID()",
                        "app.Views()", "views.GetActive()", "active.Type()"}));
-    EXPECT_TRUE(fake.AllReleased());
-}
 
-TEST_F(ACTApplicationTest, FieldValueGoesToTheActiveViewOfTheRightType) {
     fake.active->Returns("Type", std::int32_t{1});
+    fake.log.clear();
     EXPECT_TRUE(application.setFeldwert(5, "Acme", 1, false));
     EXPECT_EQ(Log().back(), "active.setfield(5&,\"Acme\")");
-
     fake.log.clear();
     EXPECT_FALSE(application.setFeldwert(25, "Sales", 3, false));
     EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.GetActive()", "active.Type()"}));
-
     fake.log.clear();
     EXPECT_TRUE(application.setFeldwert(25, "Sales", 3, true));
     EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.GetActive()", "active.Type()", "app.Views()",
                               "views.Create(3,2)", "group.setfield(25&,\"Sales\")"}));
     EXPECT_TRUE(forms.Messages().empty());
     EXPECT_TRUE(fake.AllReleased());
-}
 
-TEST_F(ACTApplicationTest, WrongViewTypeIsReportedAndTheContactViewUsed) {
-    fake.active->Returns("Type", std::int32_t{1});
+    // A view type that is neither contact nor group is reported; the contact view is used.
     fake.active->Returns("getfield", "Acme");
     EXPECT_TRUE(application.setFeldwert(5, "x", 7, false));
     EXPECT_EQ(application.getFeldwert(5, 0, false), "Acme");
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{{"Fehler in Klasse ACTApplication - setFeldwert\r\n"
-                                         "Falscher ACTViewTyp (7). Es wird Kontakt benutzt.",
-                                         kExclamation, ""},
-                                        {"Fehler in Klasse ACTApplication - getFeldwert\r\n"
-                                         "Falscher ACTViewTyp (0). Es wird avKontakt benutzt.",
-                                         kExclamation, ""}}));
     EXPECT_EQ(Log().back(), "active.getfield(5&)");
+    EXPECT_EQ(
+        forms.Messages(),
+        (Messages{Warning(" - setFeldwert\r\nFalscher ACTViewTyp (7). Es wird Kontakt benutzt."),
+                  Warning(" - getFeldwert\r\nFalscher ACTViewTyp (0). Es wird avKontakt "
+                          "benutzt.")}));
+
+    // An unguarded call that fails still releases every object.
+    fake.active->Fails("getfield", 20001, "disk I/O error");
+    EXPECT_THROW(application.getFeldwert(1), ole::AutomationError);
+    EXPECT_TRUE(fake.AllReleased());
 }
 
 TEST_F(ACTApplicationTest, UniqueIdsArePaddedToTwelveCharacters) {
@@ -168,7 +150,6 @@ TEST_F(ACTApplicationTest, UniqueIdsArePaddedToTwelveCharacters) {
     EXPECT_EQ(Log(), (CallLog{"app.Views()", "views.Create(1,2)", "contact.LookupAll()",
                               "contact.GoTo(\"ABC         \")", "app.Views()", "views.Create(3,2)",
                               "group.GoTo(\"123456789012\")"}));
-
     fake.log.clear();
     try {
         application.AddGroupMember("1234567890123");
@@ -184,13 +165,9 @@ TEST_F(ACTApplicationTest, GroupExistStopsAtTheMatchAndReadsOneExtraRecordOtherw
     std::vector<std::string> names{"Buyers", "Sales", "Staff"};
     std::size_t position = 0;
     fake.group->Returns("GetCount", std::int32_t{3});
-    fake.group->answers["MoveFirst"] = [&](auto) {
-        position = 0;
-        return ole::Variant();
-    };
+    fake.group->answers["MoveFirst"] = [&](auto) { return position = 0, ole::Variant(); };
     fake.group->answers["MoveNext"] = [&](auto) {
-        position = std::min(position + 1, names.size() - 1);
-        return ole::Variant();
+        return position = std::min(position + 1, names.size() - 1), ole::Variant();
     };
     fake.group->answers["getfield"] = [&](auto) { return ole::Variant(names[position]); };
 
@@ -207,15 +184,11 @@ TEST_F(ACTApplicationTest, SearchIdsAreJoinedWithProgressText) {
     std::vector<std::string> ids{"A1          ", "B2          ", "C3          "};
     std::size_t position = 0;
     fake.contact->Returns("GetCount", std::int32_t{3});
-    fake.contact->answers["MoveNext"] = [&](auto) {
-        ++position;
-        return ole::Variant();
-    };
+    fake.contact->answers["MoveNext"] = [&](auto) { return ++position, ole::Variant(); };
     fake.contact->answers["getfield"] = [&](auto) { return ole::Variant(ids.at(position)); };
     std::vector<std::string> status;
-    EXPECT_EQ(
-        application.getIDsAktuelleSuche([&](const std::string& text) { status.push_back(text); }),
-        ids[0] + ids[1] + ids[2]);
+    EXPECT_EQ(application.getIDsAktuelleSuche([&](const std::string& s) { status.push_back(s); }),
+              ids[0] + ids[1] + ids[2]);
     EXPECT_EQ(status, (std::vector<std::string>{"Bestimme aktuelle ACT!-Suche (33.33)",
                                                 "Bestimme aktuelle ACT!-Suche (66.67)",
                                                 "Bestimme aktuelle ACT!-Suche (100.00)"}));
@@ -223,7 +196,7 @@ TEST_F(ACTApplicationTest, SearchIdsAreJoinedWithProgressText) {
     EXPECT_EQ(FormatPercent(0.125), "0.13");
 }
 
-TEST_F(ACTApplicationTest, GroupMembersReportWhatTheViewAnswers) {
+TEST_F(ACTApplicationTest, GroupAndApplicationMembersReportWhatActAnswers) {
     fake.group->Returns("AddNew", false);
     EXPECT_FALSE(application.AddGroup("New"));
     EXPECT_EQ(Log().back(), "group.AddNew()");
@@ -235,9 +208,8 @@ TEST_F(ACTApplicationTest, GroupMembersReportWhatTheViewAnswers) {
     EXPECT_TRUE(application.ShowGroupByName("Sales", 1));
     EXPECT_EQ(Log().back(), "group.LookupFieldEx(25,\"Sales\",1&)");
     EXPECT_FALSE(application.DeleteCurrentGroup());
-}
 
-TEST_F(ACTApplicationTest, ApplicationMembersAndTheirMessages) {
+    fake.log.clear();
     fake.app->Returns("CloseDB", std::int32_t{0});
     EXPECT_TRUE(application.CloseDatenbank());
     fake.app->Returns("CloseDB", std::int32_t{3});
@@ -250,21 +222,11 @@ TEST_F(ACTApplicationTest, ApplicationMembersAndTheirMessages) {
     EXPECT_EQ(Log(),
               (CallLog{"app.CloseDB()", "app.CloseDB()", "app.Command(1234&)", "app.Show(True)",
                        "app.OpenDB(\"/data/other.dbf\")", "app.Views()", "views.Create(3&,\"\")"}));
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{
-                  {"Fehler in Klasse ACTApplication - CloseDB\r\nACT!-Fehlernummer:3\r\n"
-                   "Die Datenbank konnte nicht geschlossen werden.",
-                   kExclamation, ""},
-                  {"Fehler in Klasse ACTApplication - ExecuteMenuCommand\r\nFehlernummer: 5\r\n"
-                   "Fehlerbeschreibung: Invalid procedure call or argument",
-                   kExclamation, ""}}));
-}
-
-TEST_F(ACTApplicationTest, ObjectsAreReleasedWhenAnUnguardedCallFails) {
-    fake.active->Returns("Type", std::int32_t{1});
-    fake.active->Fails("getfield", 20001, "disk I/O error");
-    EXPECT_THROW(application.getFeldwert(1), ole::AutomationError);
-    EXPECT_TRUE(fake.AllReleased());
+    EXPECT_EQ(forms.Messages(), (Messages{Warning(" - CloseDB\r\nACT!-Fehlernummer:3\r\nDie "
+                                                  "Datenbank konnte nicht geschlossen werden."),
+                                          Warning(" - ExecuteMenuCommand\r\nFehlernummer: "
+                                                  "5\r\nFehlerbeschreibung: Invalid procedure "
+                                                  "call or argument")}));
 }
 
 } // namespace
