@@ -2,52 +2,47 @@
 
 // Stand-in ACT! databases in a temporary folder, scanned into a fresh tree.
 
-#include "TreeText.h"
 #include "act/ActObjects.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/controls/StatusBar.h"
+#include "platform/controls/TreeView.h"
 #include "platform/forms/ScriptedForms.h"
 #include "scan/modStrukturScan.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <string>
+#include <vector>
 
 namespace veltrano::scan::testing {
 
-using ole::standin::FieldDefinition;
 using ole::standin::StandInDatabaseWriter;
 using ole::standin::TableAccessor;
-using ole::standin::UserDefinition;
+using Texts = std::vector<std::string>;
+
+inline Texts ChildTexts(const TreeView& tree, TreeView::Index parent) {
+    Texts texts;
+    for (TreeView::Index child = tree.Child(parent); child != 0; child = tree.Next(child)) {
+        texts.emplace_back(tree.Text(child));
+    }
+    return texts;
+}
 
 class StandInScan : public ::testing::Test {
 protected:
-    StandInScan() {
-        std::random_device random;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("veltrano-scan-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directory(folder_);
-    }
-    ~StandInScan() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
     // A new database file named after the test, filled by fill.
     std::filesystem::path Build(const std::function<void(StandInDatabaseWriter&)>& fill,
                                 const std::string& name = "Test") {
-        const auto file = folder_ / (name + std::to_string(++built_) + ".dbf");
+        const auto file = folder_.File(name + std::to_string(++built_) + ".dbf");
         StandInDatabaseWriter writer(file, name);
         fill(writer);
         writer.Commit();
         return file;
     }
-
-    const std::filesystem::path& Folder() const noexcept { return folder_; }
 
     // Opens the file (logging in when asked), scans it and closes it again, as the command does.
     void Scan(const std::filesystem::path& file, const std::string& user = {},
@@ -63,16 +58,18 @@ protected:
     }
 
     // The property texts, popup list and items under the field with this key.
-    std::vector<std::string> FieldChildren(std::string_view key) const {
-        return ChildTexts(tree, tree.ByKey(key));
+    Texts FieldChildren(std::string_view key) const { return ChildTexts(tree, tree.ByKey(key)); }
+    // The last child of the node with this key (a field's popup list).
+    TreeView::Index LastChild(TreeView::Index node) const {
+        return tree.LastSibling(tree.Child(node));
     }
 
-    controls::TreeView tree;
+    testsupport::TempDir folder_;
+    TreeView tree;
     controls::StatusBar status{{"Status"}};
     forms::ScriptedForms forms;
 
 private:
-    std::filesystem::path folder_;
     int built_ = 0;
 };
 

@@ -9,14 +9,27 @@
 namespace veltrano::scan::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
 using StructureScan = StandInScan;
 
+// One node: indent, index, text, [tag], {key}, (image).
 std::string Line(int depth, int index, std::string_view text, std::string_view tag,
                  std::string_view key, std::string_view image) {
     return std::string(static_cast<std::size_t>(depth) * 2, ' ') + std::to_string(index) + " " +
            std::string(text) + " [" + std::string(tag) + "] {" + std::string(key) + "} (" +
            std::string(image) + ")\n";
+}
+
+// The whole tree in preorder.
+std::string Outline(const TreeView& tree, TreeView::Index first = 0, int depth = 0) {
+    std::string out;
+    for (TreeView::Index node = first == 0 ? tree.Root() : first; node != 0;
+         node = tree.Next(node)) {
+        out += Line(depth, node, tree.Text(node), tree.Tag(node), tree.Key(node), tree.Image(node));
+        if (tree.Child(node) != 0) {
+            out += Outline(tree, tree.Child(node), depth + 1);
+        }
+    }
+    return out;
 }
 
 TEST_F(StructureScan, BuildsTheNodeModel) {
@@ -29,18 +42,21 @@ TEST_F(StructureScan, BuildsTheNodeModel) {
             w.AddUser({.name = "Chris", .uniqueId = "U1", .security = 2, .access = 70000});
         },
         "Outline");
-    tree.SetLabelEdit(controls::TreeView::tvwAutomatic);
+    tree.SetLabelEdit(TreeView::tvwAutomatic);
     Scan(file);
 
     int index = 0;
     std::string expected = Line(0, ++index, "Outline", "Datenbank", file.string(), "Datenbank");
     expected += Line(1, ++index, "Tables", "", "", "Tabellen");
+    const auto node = [&](int depth, std::string_view text, std::string_view tag) {
+        expected += Line(depth, ++index, text, tag, "", tag);
+    };
     const auto property = [&](int depth, std::string_view text) {
-        expected += Line(depth, ++index, text, "Eigenschaft", "", "Eigenschaft");
+        node(depth, text, "Eigenschaft");
     };
     for (const auto& tabelle : kTabellen) {
-        expected += Line(2, ++index, tabelle.text, "Tabelle", "", "Tabelle");
-        expected += Line(3, ++index, "Fields", "Felder", "", "Felder");
+        node(2, tabelle.text, "Tabelle");
+        node(3, "Fields", "Felder");
         const bool contact = tabelle.text == "Contact";
         if (contact) {
             expected += Line(4, ++index, "Company", "Feld", "Contact 25", "Feld");
@@ -51,8 +67,8 @@ TEST_F(StructureScan, BuildsTheNodeModel) {
                   "PopupCount = 1"}) {
                 property(5, text);
             }
-            expected += Line(5, ++index, "PopupList", "PopupListe", "", "PopupListe");
-            expected += Line(6, ++index, "Item 0", "PopupItem", "", "PopupItem");
+            node(5, "PopupList", "PopupListe");
+            node(6, "Item 0", "PopupItem");
             property(7, "Value = A");
             property(7, "Remark = r");
             property(3, "Name = Contacts");
@@ -60,8 +76,8 @@ TEST_F(StructureScan, BuildsTheNodeModel) {
         property(3, contact ? "Field Count = 1" : "Field Count = 0");
         property(3, contact ? "Record Count = 1" : "Record Count = 0");
     }
-    expected += Line(1, ++index, "Users", "Users", "", "Users");
-    expected += Line(2, ++index, "Chris", "User", "", "User");
+    node(1, "Users", "Users");
+    node(2, "Chris", "User");
     property(3, "Security = 2");
     property(3, "Access = 70000");
     property(3, "UniqueID = U1");
@@ -69,8 +85,7 @@ TEST_F(StructureScan, BuildsTheNodeModel) {
 
     EXPECT_EQ(Outline(tree), expected);
     EXPECT_EQ(tree.Count(), index);
-    EXPECT_EQ(tree.RootCount(), 1);
-    EXPECT_EQ(tree.LabelEdit(), controls::TreeView::tvwManual);
+    EXPECT_EQ(tree.LabelEdit(), TreeView::tvwManual);
     EXPECT_EQ(status.Panels("Status").Text(), "Closing ACT! database...");
     EXPECT_EQ(forms.DoEventsCount(), 2u);
     EXPECT_TRUE(forms.Calls().empty());
@@ -89,9 +104,7 @@ TEST_F(StructureScan, UsersWithoutIdOrPasswordAndDatabasesWithoutUsers) {
               (Texts{"Security = 0", "Access = 5", "UniqueID = S-9", "Password = pw"}));
 
     Scan(Build([](StandInDatabaseWriter&) {}));
-    const auto none = tree.LastSibling(tree.Child(tree.Root()));
-    EXPECT_EQ(tree.Tag(none), "Users");
-    EXPECT_EQ(ChildTexts(tree, none), Texts{"Count = 0"});
+    EXPECT_EQ(ChildTexts(tree, tree.LastSibling(tree.Child(tree.Root()))), Texts{"Count = 0"});
 }
 
 TEST_F(StructureScan, SecondScanReplacesTheFirstTreeCollapsedAndUnselected) {
@@ -109,40 +122,37 @@ TEST_F(StructureScan, SecondScanReplacesTheFirstTreeCollapsedAndUnselected) {
 
     EXPECT_EQ(Outline(tree), first);
     EXPECT_EQ(tree.SelectedItem(), 0);
-    for (controls::TreeView::Index node = 1; node <= tree.Count(); ++node) {
+    for (TreeView::Index node = 1; node <= tree.Count(); ++node) {
         EXPECT_FALSE(tree.Expanded(node)) << tree.Text(node);
     }
 }
 
 TEST_F(StructureScan, SampleDatabaseOutlineMatchesTheFile) {
-    const auto file = Folder() / "sample.dbf";
-    ole::standin::WriteSampleDatabase(file);
-    Scan(file, std::string(ole::standin::kSampleUserName),
-         std::string(ole::standin::kSamplePassword));
+    namespace standin = ole::standin;
+    const auto file = folder_.File("sample.dbf");
+    standin::WriteSampleDatabase(file);
+    Scan(file, std::string(standin::kSampleUserName), std::string(standin::kSamplePassword));
 
-    auto connection = ole::standin::OpenDatabaseFile(file, std::chrono::seconds(1));
+    auto connection = standin::OpenDatabaseFile(file, std::chrono::seconds(1));
     const auto tables = tree.Child(tree.Root());
     EXPECT_EQ(ChildTexts(tree, tree.Root()), (Texts{"Tables", "Users"}));
     ASSERT_EQ(tree.Children(tables), 7);
     auto table = tree.Child(tables);
-    for (const auto accessor : ole::standin::kAllTables) {
-        const auto data = ole::standin::LoadTable(connection, accessor);
-        SCOPED_TRACE(data.Name());
-        EXPECT_EQ(tree.Text(table), ole::standin::AccessorName(accessor));
-        EXPECT_EQ(static_cast<std::size_t>(tree.Children(tree.Child(table))), data.Fields().size());
+    for (const auto accessor : standin::kAllTables) {
+        const auto fields = standin::LoadTable(connection, accessor).Fields().size();
         const Texts properties = ChildTexts(tree, table);
-        EXPECT_EQ(properties.back(), "Record Count = " + std::to_string(ole::standin::CountRecords(
-                                                             connection, accessor)));
-        EXPECT_EQ(properties[properties.size() - 2],
-                  "Field Count = " + std::to_string(data.Fields().size()));
+        EXPECT_EQ(tree.Text(table), standin::AccessorName(accessor));
+        EXPECT_EQ(static_cast<std::size_t>(tree.Children(tree.Child(table))), fields);
+        EXPECT_EQ(Texts(properties.end() - 2, properties.end()),
+                  (Texts{"Field Count = " + std::to_string(fields),
+                         "Record Count = " +
+                             std::to_string(standin::CountRecords(connection, accessor))}));
         table = tree.Next(table);
     }
-    const auto users = ole::standin::LoadUsers(connection);
-    const auto usersNode = tree.LastSibling(tables);
-    EXPECT_EQ(tree.Children(usersNode), static_cast<std::int32_t>(users.size()) + 1);
-    EXPECT_EQ(tree.Text(tree.LastSibling(tree.Child(usersNode))),
-              "Count = " + std::to_string(users.size()));
-    EXPECT_NE(tree.Find("Group 25"), 0);
+    const auto users = standin::LoadUsers(connection).size();
+    EXPECT_EQ(ChildTexts(tree, tree.LastSibling(tables)).back(),
+              "Count = " + std::to_string(users));
+    EXPECT_EQ(static_cast<std::size_t>(tree.Children(tree.LastSibling(tables))), users + 1);
 }
 
 } // namespace
