@@ -186,8 +186,10 @@ Connection OpenDatabaseFile(const std::filesystem::path& file,
                             std::chrono::milliseconds busyTimeout) {
     CheckHeader(file);
     try {
-        // Read-write without CREATE: a missing file is an error, never a new database.
-        Connection connection = Connection::Open(file.string(), SQLITE_OPEN_READWRITE);
+        // Read-write without CREATE: a missing file is an error, never a new database. A session
+        // is used by one thread at a time, so SQLite need not lock the connection on every call.
+        Connection connection =
+            Connection::Open(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
         connection.SetBusyTimeout(static_cast<int>(busyTimeout.count()));
         CheckHeaderValues(connection);
         CheckSchema(connection);
