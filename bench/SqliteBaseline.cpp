@@ -14,7 +14,7 @@ using ole::standin::Statement;
 } // namespace
 
 RawDatabase ReadRawDatabase(const std::filesystem::path& file) {
-    Connection db = Connection::Open(file.string(), SQLITE_OPEN_READWRITE);
+    Connection db = Connection::Open(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     RawDatabase raw;
 
     Statement info(db, "SELECT name FROM database_info");
@@ -66,7 +66,7 @@ RawDatabase ReadRawDatabase(const std::filesystem::path& file) {
 
 void UpdateEntryTriggers(const std::filesystem::path& file, std::string_view accessor,
                          const std::vector<std::pair<std::int16_t, std::string>>& triggers) {
-    Connection db = Connection::Open(file.string(), SQLITE_OPEN_READWRITE);
+    Connection db = Connection::Open(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     db.Execute("BEGIN IMMEDIATE");
     Statement update(db, "UPDATE field SET entry_trigger = ?1 WHERE accessor = ?2 AND "
                          "field_id = ?3");
