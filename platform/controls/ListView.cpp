@@ -325,9 +325,25 @@ bool ListView::SortsBefore(const Row& a, const Row& b) const noexcept {
 }
 
 void ListView::Resort() {
+    // The sort texts are sorted with their row numbers, then each row is moved once: moving
+    // whole rows through the sort and reaching each text through its row touched far more memory.
+    std::vector<std::pair<std::string_view, std::size_t>> order;
+    order.reserve(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        order.emplace_back(SortText(rows_[i]), i);
+    }
+    const bool descending = sortOrder_ == lvwDescending;
+    std::stable_sort(order.begin(), order.end(), [descending](const auto& a, const auto& b) {
+        const int compared = CompareFolded(a.first, b.first);
+        return descending ? compared > 0 : compared < 0;
+    });
+    std::vector<Row> sorted;
+    sorted.reserve(rows_.size());
     NotifyAboutToReset();
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [this](const Row& a, const Row& b) { return SortsBefore(a, b); });
+    for (const auto& entry : order) {
+        sorted.push_back(std::move(rows_[entry.second]));
+    }
+    rows_.swap(sorted);
     if (selected_ != 0) {
         const auto it =
             std::find_if(rows_.begin(), rows_.end(), [](const Row& r) { return r.selected; });
