@@ -1,5 +1,4 @@
 #include "platform/forms/HeadlessForms.h"
-#include "platform/forms/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +19,6 @@ TEST(HeadlessForms, MessagesGoToTheStreamAndNothingPrompts) {
     EXPECT_FALSE(forms.ShowFileDialog(FileDialogRequest{}).has_value());
     EXPECT_EQ(err.str(), "Login failed.\nPlease enter your username and password for\n"
                          "the ACT! database /tmp/a b.dbf\nsecond\n");
-}
-
-TEST(HeadlessForms, ReadsSettingsButNeverSavesThem) {
-    MemorySettingsStore store;
-    store.Save("Veltrano", "options", "username", " Chris ");
-    std::ostringstream err;
-    HeadlessForms forms(err, &store);
-    EXPECT_EQ(forms.GetSetting("Veltrano", "options", "username"), " Chris ");
-    EXPECT_EQ(forms.GetSetting("Veltrano", "options", "userpassword", "dflt"), "dflt");
-
-    forms.SaveSetting("Veltrano", "options", "username", "other");
-    forms.SaveSetting("Veltrano", "options", "userpassword", "secret");
-    EXPECT_EQ(store.Find("Veltrano", "options", "username"), " Chris ");
-    EXPECT_EQ(store.Size(), 1u);
-    EXPECT_EQ(HeadlessForms(err).GetSetting("Veltrano", "options", "username", "x"), "x");
 }
 
 // Only the first login is confirmed, so that a refused login ends the run instead of looping.
