@@ -13,12 +13,10 @@ namespace {
 
 using namespace std::string_literals;
 
-// Records the record of each call and answers with a script that may fill the buffers.
+// Keeps the record of each call and answers through `answer`, which may fill the buffers.
 class ScriptedComDlg32 final : public win32::ComDlg32 {
 public:
-    std::function<std::int32_t(win32::OPENFILENAME&)> answer = [](win32::OPENFILENAME&) {
-        return 0;
-    };
+    std::function<std::int32_t(win32::OPENFILENAME&)> answer = [](auto&) { return 0; };
     std::vector<win32::OPENFILENAME> records;
     std::vector<bool> openCalls;
 
@@ -33,36 +31,30 @@ private:
     }
 };
 
-// Writes `text` over the start of a buffer, as the dialog does.
-void Answer(std::string& buffer, const std::string& text) {
-    buffer.replace(0, text.size(), text);
-}
-
 class clFileDialogTest : public ::testing::Test {
 protected:
     ScriptedComDlg32 comdlg;
     forms::ScriptedForms forms;
     clFileDialog dialog{comdlg, forms};
 
-    void ChooseFile(const std::string& file, const std::string& title) {
-        comdlg.answer = [file, title](win32::OPENFILENAME& ofn) {
-            Answer(ofn.lpstrFile, file);
-            Answer(ofn.lpstrFileTitle, title);
-            return 1;
+    // The dialog writes over the start of the buffers and answers `result`.
+    void Answer(const std::string& file, const std::string& title, std::int32_t result = 1) {
+        comdlg.answer = [=](win32::OPENFILENAME& ofn) {
+            ofn.lpstrFile.replace(0, file.size(), file);
+            ofn.lpstrFileTitle.replace(0, title.size(), title);
+            return result;
         };
     }
 };
 
-TEST_F(clFileDialogTest, FreshObjectHasDefaults) {
+TEST_F(clFileDialogTest, DefaultsAndTheRecordBuiltFromTheProperties) {
     EXPECT_EQ(dialog.MaxFileSize(), 260);
     for (const std::string& text : {dialog.DefaultExt(), dialog.DialogTitle(), dialog.FileName(),
                                     dialog.FileTitle(), dialog.InitialDir(), dialog.Filter()}) {
         EXPECT_EQ(text, "");
     }
     EXPECT_EQ(dialog.FilterIndex() | dialog.Flags() | dialog.hWndParent(), 0);
-}
 
-TEST_F(clFileDialogTest, ShowFillsTheRecordFromTheProperties) {
     dialog.DialogTitle("Open ACT! database");
     dialog.DefaultExt("*.dbf");
     dialog.Flags(4096);
@@ -74,10 +66,9 @@ TEST_F(clFileDialogTest, ShowFillsTheRecordFromTheProperties) {
     dialog.FileTitle("start");
     dialog.MaxFileSize(20);
     EXPECT_FALSE(dialog.Show(true));
-
-    ASSERT_EQ(comdlg.records.size(), 1u);
-    EXPECT_TRUE(comdlg.openCalls[0]);
-    const win32::OPENFILENAME& ofn = comdlg.records[0];
+    EXPECT_FALSE(dialog.Show(false));
+    EXPECT_EQ(comdlg.openCalls, (std::vector<bool>{true, false}));
+    const win32::OPENFILENAME& ofn = comdlg.records.at(0);
     EXPECT_EQ(ofn.lStructSize, 76u);
     EXPECT_EQ(ofn.hwndOwner, 77);
     EXPECT_EQ(ofn.lpstrTitle, "Open ACT! database");
@@ -87,66 +78,41 @@ TEST_F(clFileDialogTest, ShowFillsTheRecordFromTheProperties) {
     EXPECT_EQ(ofn.lpstrInitialDir, "/data");
     EXPECT_EQ(ofn.lpstrFilter, "ACT! database (*.dbf)\0*.dbf\0\0"s);
     EXPECT_EQ(ofn.lpstrFile, "start.dbf" + std::string(11, '\0'));
-    EXPECT_EQ(ofn.nMaxFile, 20u);
     EXPECT_EQ(ofn.lpstrFileTitle, "start" + std::string(15, '\0'));
+    EXPECT_EQ(ofn.nMaxFile, 20u);
     EXPECT_EQ(ofn.nMaxFileTitle, 20u);
     EXPECT_EQ(ofn.hInstance | ofn.lCustData | ofn.lpfnHook | ofn.lpTemplateName, 0);
-
-    EXPECT_FALSE(dialog.Show(false));
-    EXPECT_FALSE(comdlg.openCalls[1]);
 }
 
-TEST_F(clFileDialogTest, FilterConversion) {
+TEST_F(clFileDialogTest, ConversionsAtTheirBoundaries) {
     EXPECT_EQ(ConvertFilter(""), "\0\0"s);
     EXPECT_EQ(ConvertFilter("All files (*.*)|*.*|Text (*.txt)|*.txt"),
               "All files (*.*)\0*.*\0Text (*.txt)\0*.txt\0\0"s);
-}
-
-TEST_F(clFileDialogTest, OverlongNamesAreCutToKeepATerminatingNul) {
-    EXPECT_EQ(MakeReturnBuffer("abcdef", 4), "abc\0"s);
+    EXPECT_EQ(MakeReturnBuffer("abcdef", 4), "abc\0"s); // cut to keep a terminating NUL
     EXPECT_EQ(MakeReturnBuffer("abc", 4), "abc\0"s);
-}
-
-TEST_F(clFileDialogTest, ChosenFileComesBackWithoutNuls) {
-    ChooseFile("C:\\ACT\\Contacts.dbf\0"s, "Contacts.dbf\0"s);
-    ASSERT_TRUE(dialog.Show(true));
-    EXPECT_EQ(dialog.FileName(), "C:\\ACT\\Contacts.dbf");
-    EXPECT_EQ(dialog.FileTitle(), "Contacts.dbf");
-    EXPECT_TRUE(forms.Messages().empty());
-}
-
-TEST_F(clFileDialogTest, CancelKeepsTheProperties) {
-    dialog.FileName("mine.dbf");
-    dialog.FileTitle("mine");
-    comdlg.answer = [](win32::OPENFILENAME& ofn) {
-        Answer(ofn.lpstrFile, "other"s);
-        return 0;
-    };
-    EXPECT_FALSE(dialog.Show(true));
-    EXPECT_EQ(dialog.FileName(), "mine.dbf");
-    EXPECT_EQ(dialog.FileTitle(), "mine");
-}
-
-TEST_F(clFileDialogTest, MultiSelectionJoinsFolderAndNamesWithBlanks) {
-    dialog.Flags(static_cast<std::int32_t>(win32::OFN_ALLOWMULTISELECT | win32::OFN_EXPLORER));
-    ChooseFile("C:\\data\0a.dbf\0b.dbf\0\0"s, "a.dbf\0"s);
-    ASSERT_TRUE(dialog.Show(true));
-    EXPECT_EQ(dialog.FileName(), "C:\\data a.dbf b.dbf");
-    EXPECT_EQ(dialog.FileTitle(), "a.dbf");
-}
-
-TEST_F(clFileDialogTest, MultiSelectFlagWithoutExplorerIsSingleSelection) {
-    dialog.Flags(static_cast<std::int32_t>(win32::OFN_ALLOWMULTISELECT));
-    ChooseFile("C:\\data\0a.dbf\0b.dbf\0\0"s, "a.dbf\0"s);
-    ASSERT_TRUE(dialog.Show(true));
-    EXPECT_EQ(dialog.FileName(), "C:\\data");
-}
-
-TEST_F(clFileDialogTest, TrimNullsBoundaries) {
     EXPECT_EQ(TrimNullsText("\0abc\0\0"s, true), "");
     EXPECT_EQ(TrimNullsText("abc", false), "abc"); // no terminator: taken whole
+    EXPECT_EQ(TrimNullsText("a\0b\0\0"s, false), "a");
     EXPECT_EQ(TrimNullsText("a\0b"s, true), "a b");
     EXPECT_EQ(TrimNullsText("a\0b\0"s, true), "a b"); // the buffer's end closes the last name
+}
+
+TEST_F(clFileDialogTest, AnswerComesBackWithoutNulsCancelKeepsTheProperties) {
+    dialog.FileName("mine.dbf");
+    Answer("C:\\data\0a.dbf\0b.dbf\0\0"s, "a.dbf\0"s, 0);
+    EXPECT_FALSE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "mine.dbf");
+    EXPECT_EQ(dialog.FileTitle(), "");
+
+    Answer("C:\\data\0a.dbf\0b.dbf\0\0"s, "a.dbf\0"s);
+    dialog.Flags(static_cast<std::int32_t>(win32::OFN_ALLOWMULTISELECT)); // without Explorer: one
+    ASSERT_TRUE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "C:\\data");
+    EXPECT_EQ(dialog.FileTitle(), "a.dbf");
+    dialog.Flags(static_cast<std::int32_t>(win32::OFN_ALLOWMULTISELECT | win32::OFN_EXPLORER));
+    ASSERT_TRUE(dialog.Show(true));
+    EXPECT_EQ(dialog.FileName(), "C:\\data a.dbf b.dbf");
+    EXPECT_TRUE(forms.Messages().empty());
 }
 
 TEST_F(clFileDialogTest, RunTimeErrorsAreReportedUnderShowAndReturnFalse) {

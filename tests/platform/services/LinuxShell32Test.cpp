@@ -1,17 +1,16 @@
 #include "platform/win32/services/LinuxShell32.h"
 #include "platform/forms/ScriptedForms.h"
+#include "support/TempFolder.h"
 #include "winsvc/clShellExecute.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -21,30 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "veltrano-shell-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 std::string ReadFile(const fs::path& file) {
     std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void WriteScript(const fs::path& file, const std::string& body) {
@@ -55,42 +33,23 @@ void WriteScript(const fs::path& file, const std::string& body) {
 // Waits until `done` holds, at most five seconds.
 template <typename Done> bool WaitFor(Done done) {
     const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(10ms);
     }
-    return true;
+    return done();
 }
 
-// Our children that ended and were not reaped.
-int ZombieChildren() {
-    int zombies = 0;
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        std::ifstream stat(entry.path() / "stat");
-        std::string line;
-        if (!std::getline(stat, line)) {
-            continue;
-        }
-        const std::size_t close = line.rfind(')');
-        if (close == std::string::npos) {
-            continue;
-        }
-        std::istringstream rest(line.substr(close + 2));
-        char state = 0;
-        int ppid = 0;
-        rest >> state >> ppid;
-        zombies += (state == 'Z' && ppid == ::getpid()) ? 1 : 0;
-    }
-    return zombies;
+// Whether a child of ours ended and was not reaped; WNOWAIT leaves it to its reaper.
+bool ZombieChild() {
+    siginfo_t info{};
+    return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid != 0;
 }
 
 class LinuxShell32Test : public ::testing::Test {
 protected:
-    TempDir temp;
-    fs::path log = temp.path() / "opener.log";
-    fs::path opener = temp.path() / "opener";
+    testsupport::TempFolder temp;
+    fs::path log = temp.Path() / "opener.log";
+    fs::path opener = temp.Path() / "opener";
     forms::ScriptedForms forms;
 
     // An opener that writes its arguments to the log and exits with `status`.
@@ -99,63 +58,65 @@ protected:
                                 std::to_string(status));
         return {opener.string(), 5000ms};
     }
+    // Starts `info` with a kept handle and waits for its exit code.
+    static std::uint32_t RunToEnd(LinuxShell32& shell, SHELLEXECUTEINFO& info) {
+        info.fMask |= SEE_MASK_NOCLOSEPROCESS;
+        EXPECT_TRUE(shell.ShellExecuteExA(info));
+        std::uint32_t code = STILL_ACTIVE;
+        EXPECT_TRUE(WaitFor(
+            [&] { return shell.GetExitCodeProcess(info.hProcess, code) && code != STILL_ACTIVE; }));
+        return code;
+    }
 };
 
-TEST_F(LinuxShell32Test, MissingFileAndMissingFolder) {
-    LinuxShell32 shell(Opener(0));
-    const std::string missingFile = (temp.path() / "missing.txt").string();
-    const std::string missingFolder = (temp.path() / "nowhere" / "file.txt").string();
-    EXPECT_EQ(shell.ShellExecuteA(0, "open", missingFile, std::nullopt, std::nullopt, 10),
-              SE_ERR_FNF);
-    EXPECT_EQ(shell.ShellExecuteA(0, std::nullopt, missingFolder, std::nullopt, std::nullopt, 10),
-              SE_ERR_PNF);
-    EXPECT_EQ(shell.ShellExecuteA(0, "open", "/bin/true", std::nullopt,
-                                  (temp.path() / "nowhere").string(), 10),
-              SE_ERR_PNF);
-    EXPECT_EQ(shell.ShellExecuteA(0, std::nullopt, "", std::nullopt, std::nullopt, 10), SE_ERR_FNF);
-    EXPECT_FALSE(fs::exists(log)); // nothing reached the opener
+TEST_F(LinuxShell32Test, FailuresMapToShellValues) {
+    struct Case {
+        int openerStatus;
+        std::string file;
+        std::optional<std::string> directory;
+        std::int32_t result;
+    };
+    const std::string missing = (temp.Path() / "nowhere").string();
+    const Case cases[] = {
+        {0, (temp.Path() / "missing.txt").string(), std::nullopt, SE_ERR_FNF},
+        {0, missing + "/file.txt", std::nullopt, SE_ERR_PNF},
+        {0, "/bin/true", missing, SE_ERR_PNF},
+        {0, "", std::nullopt, SE_ERR_FNF},
+        {2, "https://x.example/", std::nullopt, SE_ERR_FNF},
+        {3, "https://x.example/", std::nullopt, SE_ERR_NOASSOC},
+    };
+    for (const Case& c : cases) {
+        LinuxShell32 shell(Opener(c.openerStatus));
+        EXPECT_EQ(shell.ShellExecuteA(0, "open", c.file, std::nullopt, c.directory, 10), c.result)
+            << c.file;
+    }
+    EXPECT_EQ(ReadFile(log), "https://x.example/\nhttps://x.example/\n"); // only the addresses
+    LinuxShell32 noOpener({(temp.Path() / "no-such-opener").string(), 1000ms});
+    EXPECT_EQ(noOpener.ShellExecuteA(0, std::nullopt, "mailto:a", std::nullopt, std::nullopt, 10),
+              SE_ERR_NOASSOC);
 }
 
 TEST_F(LinuxShell32Test, DocumentsFoldersAndAddressesGoToTheOpener) {
     LinuxShell32 shell(Opener(0));
-    const fs::path document = temp.path() / "notes.txt";
+    const fs::path document = temp.Path() / "notes.txt";
     std::ofstream(document) << "x";
     winsvc::clShellExecute launcher(shell, forms);
     EXPECT_EQ(launcher.LaunchEmail(0, "someone"), -1);
     EXPECT_EQ(launcher.LaunchURL(0, "https://www.veltrano.example/", 10), -1);
     EXPECT_FALSE(launcher.StillExecuting());
-    EXPECT_EQ(launcher.LaunchFolder(0, temp.path().string()), -1);
-    EXPECT_EQ(launcher.Explore(0, temp.path().string()), -1);
-    EXPECT_EQ(launcher.LaunchDocument(0, "notes.txt", temp.path().string()), -1);
+    EXPECT_EQ(launcher.LaunchFolder(0, temp.Path().string()), -1);
+    EXPECT_EQ(launcher.Explore(0, temp.Path().string()), -1);
+    EXPECT_EQ(launcher.LaunchDocument(0, "notes.txt", temp.Path().string()), -1);
     EXPECT_FALSE(launcher.StillExecuting()); // the opener has ended
     EXPECT_EQ(ReadFile(log), "mailto:someone\nhttps://www.veltrano.example/\n" +
-                                 temp.path().string() + "\n" + temp.path().string() + "\n" +
+                                 temp.Path().string() + "\n" + temp.Path().string() + "\n" +
                                  document.string() + "\n");
     EXPECT_EQ(launcher.PrintDocument(0, document.string()), SE_ERR_NOASSOC);
-}
-
-TEST_F(LinuxShell32Test, OpenerFailuresMapToShellValues) {
-    {
-        LinuxShell32 shell(Opener(2));
-        EXPECT_EQ(shell.ShellExecuteA(0, std::nullopt, "https://x.example/", std::nullopt,
-                                      std::nullopt, 10),
-                  SE_ERR_FNF);
-    }
-    {
-        LinuxShell32 shell(Opener(3));
-        EXPECT_EQ(shell.ShellExecuteA(0, std::nullopt, "https://x.example/", std::nullopt,
-                                      std::nullopt, 10),
-                  SE_ERR_NOASSOC);
-    }
-    LinuxShell32 noOpener({(temp.path() / "no-such-opener").string(), 1000ms});
-    EXPECT_EQ(noOpener.ShellExecuteA(0, std::nullopt, "mailto:a", std::nullopt, std::nullopt, 10),
-              SE_ERR_NOASSOC);
 }
 
 TEST_F(LinuxShell32Test, StillExecutingFollowsAStartedProgram) {
     LinuxShell32 shell(Opener(0));
     winsvc::clShellExecute launcher(shell, forms);
-    EXPECT_FALSE(launcher.StillExecuting());
     ASSERT_EQ(launcher.LaunchProgram(0, "/bin/sleep", "1"), -1);
     EXPECT_NE(launcher.LastProcess(), 0);
     EXPECT_TRUE(launcher.StillExecuting());
@@ -167,50 +128,40 @@ TEST_F(LinuxShell32Test, StillExecutingFollowsAStartedProgram) {
 
 TEST_F(LinuxShell32Test, ProgramGetsItsWordsAndFolderWithoutAShell) {
     LinuxShell32 shell(Opener(0));
-    const fs::path out = temp.path() / "args.txt";
-    const fs::path injected = temp.path() / "injected";
-    WriteScript(temp.path() / "args.sh", "pwd > args.txt\nprintf '%s\\n' \"$@\" >> args.txt\n"
-                                         "exit 7");
+    const fs::path injected = temp.Path() / "injected";
+    WriteScript(temp.Path() / "args.sh",
+                "pwd > args.txt\nprintf '%s\\n' \"$@\" >> args.txt\nexit 7");
     SHELLEXECUTEINFO info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
     info.lpVerb = "Open";
     info.lpFile = "args.sh";
     info.lpParameters = "\"a b\" 'c\"d' $(touch " + injected.string() + ")";
-    info.lpDirectory = temp.path().string();
-    ASSERT_TRUE(shell.ShellExecuteExA(info));
+    info.lpDirectory = temp.Path().string();
+    EXPECT_EQ(RunToEnd(shell, info), 7u);
     EXPECT_EQ(info.hInstApp, kShellSuccess);
-    std::uint32_t code = 0;
-    EXPECT_TRUE(WaitFor(
-        [&] { return shell.GetExitCodeProcess(info.hProcess, code) && code != STILL_ACTIVE; }));
-    EXPECT_EQ(code, 7u);
-    EXPECT_EQ(ReadFile(out),
-              temp.path().string() + "\na b\nc\"d\n$(touch\n" + injected.string() + ")\n");
+    EXPECT_EQ(ReadFile(temp.Path() / "args.txt"),
+              temp.Path().string() + "\na b\nc\"d\n$(touch\n" + injected.string() + ")\n");
     EXPECT_FALSE(fs::exists(injected));
+    std::uint32_t code = 0;
     EXPECT_TRUE(shell.CloseHandle(info.hProcess));
     EXPECT_FALSE(shell.GetExitCodeProcess(info.hProcess, code));
     EXPECT_FALSE(shell.CloseHandle(info.hProcess));
-}
 
-TEST_F(LinuxShell32Test, BareProgramNameIsFoundInPathAndEnvironmentIsExpanded) {
-    LinuxShell32 shell(Opener(0));
-    ::setenv("VELTRANO_TEST_DIR", temp.path().c_str(), 1);
-    SHELLEXECUTEINFO info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST;
-    info.lpVerb = "open";
-    info.lpFile = "touch";
-    info.lpParameters = "made-here";
-    info.lpDirectory = "%VELTRANO_TEST_DIR%";
-    ASSERT_TRUE(shell.ShellExecuteExA(info));
-    std::uint32_t code = STILL_ACTIVE;
-    EXPECT_TRUE(WaitFor(
-        [&] { return shell.GetExitCodeProcess(info.hProcess, code) && code != STILL_ACTIVE; }));
-    EXPECT_TRUE(fs::exists(temp.path() / "made-here"));
+    // A bare name is looked up in PATH; the folder's variables are expanded.
+    ::setenv("VELTRANO_TEST_DIR", temp.Path().c_str(), 1);
+    SHELLEXECUTEINFO touch;
+    touch.fMask = SEE_MASK_DOENVSUBST;
+    touch.lpFile = "touch";
+    touch.lpParameters = "made-here";
+    touch.lpDirectory = "%VELTRANO_TEST_DIR%";
+    RunToEnd(shell, touch);
+    EXPECT_TRUE(fs::exists(temp.Path() / "made-here"));
 }
 
 TEST_F(LinuxShell32Test, NoZombieIsLeftBehind) {
     {
         LinuxShell32 shell(Opener(0));
-        // Started without a handle to keep, and with a handle closed while it runs.
+        // Started without a handle to keep, with a handle closed while it runs, and one still
+        // running when the shell object goes away.
         EXPECT_EQ(shell.ShellExecuteA(0, "open", "/bin/true", std::nullopt, std::nullopt, 10),
                   kShellSuccess);
         SHELLEXECUTEINFO info;
@@ -219,14 +170,10 @@ TEST_F(LinuxShell32Test, NoZombieIsLeftBehind) {
         info.lpParameters = "0.3";
         ASSERT_TRUE(shell.ShellExecuteExA(info));
         EXPECT_TRUE(shell.CloseHandle(info.hProcess));
-        std::uint32_t code = 0;
-        EXPECT_FALSE(shell.GetExitCodeProcess(info.hProcess, code));
-        // And one still running when the shell object goes away.
-        info.lpParameters = "0.3";
         ASSERT_TRUE(shell.ShellExecuteExA(info));
     }
     std::this_thread::sleep_for(600ms);
-    EXPECT_TRUE(WaitFor([] { return ZombieChildren() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return !ZombieChild(); }));
 }
 
 TEST_F(LinuxShell32Test, OpenerThatStaysIsTakenAsStarted) {
