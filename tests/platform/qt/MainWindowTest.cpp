@@ -44,7 +44,7 @@ private slots:
         doubleClicks = 0;
     }
 
-    void eightButtonsInOrderBackAndForwardDisabled() {
+    void buttonsStatusAndReadyState() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano"));
         QStringList captions;
         QList<bool> enabled;
@@ -60,31 +60,27 @@ private slots:
         QCOMPARE(enabled, (QList<bool>{true, true, false, false, true, true, true, true}));
         QCOMPARE(window->Buttons().toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
 
+        form->StatusPanel->SetText("Reading field structures...");
+        QCOMPARE(window->statusBar()->findChild<QLabel*>()->text(),
+                 QStringLiteral("Reading field structures..."));
+        const QWidgetList controls{&window->Tree(), &window->List(), &window->Buttons()};
+        form->SetReady(false);
+        for (QWidget* control : controls) {
+            QVERIFY(!control->isEnabled());
+        }
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        form->SetReady(true);
+        for (QWidget* control : controls) {
+            QVERIFY(control->isEnabled());
+        }
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
         // The access key of "&Info" runs the Info command, which shows the about box.
         int abouts = 0;
         forms->ShowAbout = [&](QWidget*) { ++abouts; };
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
         QTRY_COMPARE(abouts, 1); // the button clicks itself a moment later
-    }
-
-    void setReadyDisablesTreeListAndToolbar() {
-        form->SetReady(false);
-        QVERIFY(!window->Tree().isEnabled());
-        QVERIFY(!window->List().isEnabled());
-        QVERIFY(!window->Buttons().isEnabled());
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        form->SetReady(true);
-        QVERIFY(window->Tree().isEnabled());
-        QVERIFY(window->List().isEnabled());
-        QVERIFY(window->Buttons().isEnabled());
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-    }
-
-    void statusPanelTextIsShown() {
-        form->StatusPanel->SetText("Reading field structures...");
-        auto* label = window->statusBar()->findChild<QLabel*>();
-        QCOMPARE(label->text(), QStringLiteral("Reading field structures..."));
     }
 
     void headerClickMovesTheTriangle() {
@@ -96,11 +92,10 @@ private slots:
                             header.height() / 2);
             QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
         };
-        click(1); // "Length", right-aligned
+        click(1); // "Length", right-aligned: the triangle left of the text at the right margin
         QCOMPARE(form->lvACT.SortKey(), 1);
         const QRect length = header.IndicatorRect(1);
         QVERIFY(!length.isEmpty());
-        // Left of the right-aligned text: the text ends at the section's right margin.
         QVERIFY(length.right() < header.sectionViewportPosition(1) + header.sectionSize(1) -
                                      header.fontMetrics().horizontalAdvance("Length"));
         QVERIFY(Painted(header, length));
@@ -108,35 +103,28 @@ private slots:
 
         click(2); // "Type", left-aligned: right of the text
         QVERIFY(header.IndicatorRect(1).isEmpty());
-        const QRect type = header.IndicatorRect(2);
-        QVERIFY(type.left() >
+        QVERIFY(header.IndicatorRect(2).left() >
                 header.sectionViewportPosition(2) + header.fontMetrics().horizontalAdvance("Type"));
         QCOMPARE(form->lvACT.Item(1).text, std::string("b")); // sorted by Type: "Char" first
         click(2);
         QCOMPARE(form->lvACT.SortOrder(), int(ListView::lvwDescending));
         QCOMPARE(form->lvACT.ColumnHeader(3).headerImage, 1);
-        QVERIFY(Painted(window->List().Header(), header.IndicatorRect(2)));
+        QVERIFY(Painted(header, header.IndicatorRect(2)));
     }
 
-    void boldCellsAndFittedColumns() {
+    void fittedColumnsAndDoubleClick() {
         FillFieldsLikeList();
-        form->lvACT.SetSubItemBold(2, 2, true);
-        const QModelIndex cell = window->List().model()->index(1, 2);
-        QVERIFY(cell.data(Qt::FontRole).value<QFont>().bold());
-        QVERIFY(!window->List().model()->index(0, 2).data(Qt::FontRole).isValid());
-
-        form->lvACT.SetSubItemText(1, 2, "A rather long type name for fitting");
+        auto& list = window->List();
+        const QString longText = QStringLiteral("A rather long type name for fitting");
+        form->lvACT.SetSubItemText(1, 2, longText.toStdString());
         form->lvACT.SetColumnWidth(3, ListView::kAutoSizeUseHeader);
-        const int width = window->List().header()->sectionSize(2);
-        QVERIFY(width > window->List().fontMetrics().horizontalAdvance(
-                            "A rather long type name for fitting"));
-        QVERIFY(width < 2 * window->List().fontMetrics().horizontalAdvance(
-                                "A rather long type name for fitting"));
+        const int width = list.header()->sectionSize(2);
+        QVERIFY(width > list.fontMetrics().horizontalAdvance(longText));
+        QVERIFY(width < 2 * list.fontMetrics().horizontalAdvance(longText));
         QCOMPARE(form->lvACT.ColumnHeader(3).width, width); // kept in pixels from now on
         form->lvACT.SetColumnWidth(1, 77);
-        QCOMPARE(window->List().header()->sectionSize(0), 77);
+        QCOMPARE(list.header()->sectionSize(0), 77);
 
-        auto& list = window->List();
         const QRect row = list.visualRect(list.model()->index(2, 1));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
@@ -156,7 +144,7 @@ private slots:
         QCOMPARE(clickedNodes, (std::vector<TreeView::Index>{contact}));
         QCOMPARE(form->tvACT.SelectedItem(), contact);
         form->tvACT.SetSelected(root); // the control's selection shows in the view
-        QCOMPARE(TreeModelNode(tree.currentIndex()), root);
+        QCOMPARE(qt::TreeModel::NodeOf(tree.currentIndex()), root);
     }
 
     void layoutKeepsTheMarginsAndTheMinimumSize() {
@@ -177,27 +165,23 @@ private slots:
     }
 
 private:
-    static TreeView::Index TreeModelNode(const QModelIndex& index) {
-        return qt::TreeModel::NodeOf(index);
-    }
-
-    // Name / Length (right) / Type, filled like the Fields list.
+    // Name / Length (right-aligned) / Type, filled like the Fields list.
     void FillFieldsLikeList() {
         auto& list = form->lvACT;
         for (const char* name : {"Name", "Length", "Type"}) {
             list.ColumnHeadersAdd(name, name);
         }
         list.SetColumnAlignment(2, ListView::lvwColumnRight);
-        const char* rows[][3] = {
-            {"a", "   40", "Text"}, {"b", "    8", "Char"}, {"c", "  100", "Text"}};
-        for (const auto& row : rows) {
+        for (const auto& row : {std::array{"a", "   40", "Text"}, std::array{"b", "    8", "Char"},
+                                std::array{"c", "  100", "Text"}}) {
             const auto number = list.ListItemsAdd("", row[0]);
             list.SetSubItemText(number, 1, row[1]);
             list.SetSubItemText(number, 2, row[2]);
         }
     }
 
-    // Whether the header shows its text colour inside rect.
+    // Whether the header shows its text colour in at least 15 pixels of rect (a 9 x 5 triangle
+    // fills about 25).
     static bool Painted(QHeaderView& header, const QRect& rect) {
         const QImage image = header.viewport()->grab().toImage();
         const QColor ink = header.palette().color(QPalette::ButtonText);
@@ -207,7 +191,7 @@ private:
                 inked += image.pixelColor(x, y) == ink ? 1 : 0;
             }
         }
-        return inked >= 15; // a 9 x 5 triangle fills about 25 pixels
+        return inked >= 15;
     }
 
     forms::MemorySettingsStore settings;

@@ -37,18 +37,17 @@ private slots:
         tree.reset();
     }
 
-    void followsAddsInEveryPlaceAndClear() {
+    void followsAddsTextsIconsAndClear() {
         const auto root = tree->Add(0, TreeView::tvwChild, "db", "Sample", "Datenbank");
         const auto b = tree->Add(root, TreeView::tvwChild, "", "B", "Feld");
-        tree->Add(b, TreeView::tvwPrevious, "", "A");  // before B
-        tree->Add(b, TreeView::tvwNext, "", "C");      // after B
-        tree->Add(b, TreeView::tvwFirst, "", "First"); // first of all
+        tree->Add(b, TreeView::tvwPrevious, "", "A", "none"); // no such picture
+        tree->Add(b, TreeView::tvwNext, "", "C");
+        tree->Add(b, TreeView::tvwFirst, "", "First");
         const auto leaf = tree->Add(b, TreeView::tvwChild, "", "Leaf");
         QCOMPARE(model->rowCount(), 1);
         const QModelIndex rootIndex = model->index(0, 0);
-        QCOMPARE(model->rowCount(rootIndex), 4);
         QStringList texts;
-        for (int row = 0; row < 4; ++row) {
+        for (int row = 0; row < model->rowCount(rootIndex); ++row) {
             texts << model->index(row, 0, rootIndex).data().toString();
         }
         QCOMPARE(texts, (QStringList{"First", "A", "B", "C"}));
@@ -56,6 +55,21 @@ private slots:
         QCOMPARE(leafIndex.data().toString(), QStringLiteral("Leaf"));
         QCOMPARE(leafIndex.parent(), model->index(2, 0, rootIndex));
         QCOMPARE(TreeModel::NodeOf(leafIndex), leaf);
+
+        const auto colourOf = [&](const QModelIndex& index) {
+            const auto icon = index.data(Qt::DecorationRole).value<QIcon>();
+            return icon.pixmap(16, 16).toImage().pixelColor(8, 8);
+        };
+        QCOMPARE(colourOf(rootIndex), QColor(Qt::red));
+        QCOMPARE(colourOf(model->IndexOf(b)), QColor(Qt::blue));
+        QVERIFY(!model->index(1, 0, rootIndex).data(Qt::DecorationRole).isValid());
+
+        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+        tree->SetText(b, "Bee"); // signals that node only
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed[0][0].value<QModelIndex>(), model->IndexOf(b));
+        QCOMPARE(changed[0][1].value<QModelIndex>(), model->IndexOf(b));
+        QCOMPARE(model->IndexOf(b).data().toString(), QStringLiteral("Bee"));
 
         QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
         tree->Clear();
@@ -65,31 +79,6 @@ private slots:
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Again"));
     }
 
-    void iconsComeFromTheImageKey() {
-        const auto root = tree->Add(0, TreeView::tvwChild, "", "db", "Datenbank");
-        const auto field = tree->Add(root, TreeView::tvwChild, "", "f", "Feld");
-        const auto bare = tree->Add(root, TreeView::tvwChild, "", "none", "Unknown");
-        const auto colourOf = [&](TreeView::Index node) {
-            const auto icon = model->IndexOf(node).data(Qt::DecorationRole).value<QIcon>();
-            return icon.pixmap(16, 16).toImage().pixelColor(8, 8);
-        };
-        QCOMPARE(colourOf(root), QColor(Qt::red));
-        QCOMPARE(colourOf(field), QColor(Qt::blue));
-        QVERIFY(!model->IndexOf(bare).data(Qt::DecorationRole).isValid());
-    }
-
-    void textChangeSignalsThatNodeOnly() {
-        const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
-        tree->Add(root, TreeView::tvwChild, "", "one");
-        const auto two = tree->Add(root, TreeView::tvwChild, "", "two");
-        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
-        tree->SetText(two, "zwei");
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed[0][0].value<QModelIndex>(), model->IndexOf(two));
-        QCOMPARE(changed[0][1].value<QModelIndex>(), model->IndexOf(two));
-        QCOMPARE(model->IndexOf(two).data().toString(), QStringLiteral("zwei"));
-    }
-
     void viewRequestsFollowTheControl() {
         const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
         const auto mid = tree->Add(root, TreeView::tvwChild, "", "mid");
@@ -97,7 +86,6 @@ private slots:
         QSignalSpy expand(model.get(), &TreeModel::expandRequested);
         QSignalSpy scroll(model.get(), &TreeModel::scrollRequested);
         QSignalSpy select(model.get(), &TreeModel::selectionRequested);
-        QSignalSpy enabled(model.get(), &TreeModel::enabledChanged);
 
         tree->EnsureVisible(leaf);
         QCOMPARE(expand.count(), 2); // outermost first
@@ -111,14 +99,10 @@ private slots:
         QCOMPARE(select.count(), 2);
         QCOMPARE(select[0][0].value<QModelIndex>(), model->IndexOf(mid));
         QVERIFY(!select[1][0].value<QModelIndex>().isValid());
-
-        tree->SetEnabled(false);
-        QCOMPARE(enabled.count(), 1);
-        QCOMPARE(enabled[0][0].toBool(), false);
     }
 
-    void deepAndWideTreeAnswersRowsInOrder() {
-        // Many siblings: rows are reached through the control's sequential ChildAt.
+    void wideTreeAnswersRowsInOrder() {
+        // Rows are reached through the control's sequential ChildAt.
         const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
         tester.reset(); // the tester would walk every node; this case is about the lookups
         for (int i = 0; i < 20000; ++i) {
@@ -127,9 +111,8 @@ private slots:
         const QModelIndex rootIndex = model->index(0, 0);
         QCOMPARE(model->rowCount(rootIndex), 20000);
         for (int row = 0; row < 20000; row += 997) {
-            const QModelIndex child = model->index(row, 0, rootIndex);
-            QCOMPARE(child.data().toString(), QString::number(row));
-            QCOMPARE(child.parent(), rootIndex);
+            QCOMPARE(model->index(row, 0, rootIndex).data().toString(), QString::number(row));
+            QCOMPARE(model->index(row, 0, rootIndex).parent(), rootIndex);
         }
         QVERIFY(!model->index(20000, 0, rootIndex).isValid());
         QVERIFY(!model->index(0, 1, rootIndex).isValid());
