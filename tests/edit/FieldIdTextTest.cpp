@@ -7,41 +7,30 @@
 namespace {
 
 using veltrano::edit::FieldIdFromText;
-using Id = std::optional<std::int16_t>;
 
-TEST(FieldIdFromText, LeadingNumberAfterBlanksOrZero) {
-    EXPECT_EQ(FieldIdFromText("   25"), Id(25));
-    EXPECT_EQ(FieldIdFromText("\t 25abc"), Id(25));
-    EXPECT_EQ(FieldIdFromText(" -7"), Id(-7));
-    EXPECT_EQ(FieldIdFromText("+12"), Id(12));
-    EXPECT_EQ(FieldIdFromText("1e3"), Id(1000));
-    EXPECT_EQ(FieldIdFromText("abc"), Id(0));
-    EXPECT_EQ(FieldIdFromText(""), Id(0));
-    EXPECT_EQ(FieldIdFromText("   "), Id(0));
-    EXPECT_EQ(FieldIdFromText("-"), Id(0));
-    EXPECT_EQ(FieldIdFromText("inf"), Id(0));
-    EXPECT_EQ(FieldIdFromText("nan"), Id(0));
-    EXPECT_EQ(FieldIdFromText("1e-400"), Id(0));
-}
-
-TEST(FieldIdFromText, NearestWholeNumberWithHalvesToEven) {
-    EXPECT_EQ(FieldIdFromText("2.4"), Id(2));
-    EXPECT_EQ(FieldIdFromText("2.5"), Id(2));
-    EXPECT_EQ(FieldIdFromText("3.5"), Id(4));
-    EXPECT_EQ(FieldIdFromText(".5"), Id(0));
-    EXPECT_EQ(FieldIdFromText("-2.6"), Id(-3));
-}
-
-TEST(FieldIdFromText, BeyondSixteenBitsIsNoFieldId) {
-    EXPECT_EQ(FieldIdFromText("32767"), Id(32767));
-    EXPECT_EQ(FieldIdFromText("-32768"), Id(-32768));
-    EXPECT_EQ(FieldIdFromText("-32768.5"), Id(-32768));
-    EXPECT_EQ(FieldIdFromText("32768"), std::nullopt);
-    EXPECT_EQ(FieldIdFromText("32767.5"), std::nullopt);
-    EXPECT_EQ(FieldIdFromText("-32769"), std::nullopt);
-    EXPECT_EQ(FieldIdFromText("65561"), std::nullopt); // would wrap to 25
-    EXPECT_EQ(FieldIdFromText("1e400"), std::nullopt);
-    EXPECT_EQ(FieldIdFromText(std::string(400, '9')), std::nullopt);
+TEST(FieldIdFromText, LeadingNumberRoundedHalfToEvenWithinSixteenBits) {
+    // After blanks; 0 when there is no number; the nearest whole number, halves to even.
+    const std::pair<int, std::vector<std::string>> cases[] = {
+        {0, {"abc", "", "   ", "-", "inf", "nan", "1e-400", ".5"}},
+        {25, {"   25", "\t 25abc"}},
+        {-7, {" -7"}},
+        {12, {"+12"}},
+        {1000, {"1e3"}},
+        {2, {"2.4", "2.5"}},
+        {4, {"3.5"}},
+        {-3, {"-2.6"}},
+        {32767, {"32767"}},
+        {-32768, {"-32768", "-32768.5"}}};
+    for (const auto& [id, texts] : cases) {
+        for (const auto& text : texts) {
+            EXPECT_EQ(FieldIdFromText(text), std::optional<std::int16_t>(id)) << text;
+        }
+    }
+    // Beyond sixteen bits no field ID: 65561 would wrap to 25.
+    for (const auto& text : std::vector<std::string>{"32768", "32767.5", "-32769", "65561", "1e400",
+                                                     std::string(400, '9')}) {
+        EXPECT_EQ(FieldIdFromText(text), std::nullopt) << text;
+    }
 }
 
 } // namespace

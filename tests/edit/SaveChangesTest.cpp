@@ -1,271 +1,316 @@
 // The Save command against stand-in databases: what reaches the file, the messages and status
-// texts, the marks, the tree, and every way out.
+// texts, the marks, the tree, and every way out. The window is wired as the program wires it.
 
-#include "SaveFixture.h"
-#include "act/DispatchIds.h"
+#include "edit/SaveChanges.h"
+#include "act/ActObjects.h"
+#include "act/RecordingApplication.h"
+#include "act/ScriptedWindows.h"
+#include "act/SurveyDatabase.h"
+#include "app/frmHaupt.h"
+#include "detail/DetailListe.h"
 #include "detail/NodeProperty.h"
-#include "platform/actole/standin/SampleDatabase.h"
+#include "edit/SearchReplace.h"
+#include "platform/actole/standin/Sqlite.h"
+#include "platform/actole/standin/StandInDatabaseWriter.h"
+#include "platform/actole/standin/StandInEngine.h"
+#include "scan/modStrukturScan.h"
+#include "support/NullPlatform.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
 using namespace veltrano;
 using namespace veltrano::testsupport;
-using forms::MessageCall;
+namespace fs = std::filesystem;
+using ole::standin::TableAccessor;
+using Messages = std::vector<forms::MessageCall>;
+using Texts = std::vector<std::string>;
 using Triggers = std::pair<std::string, std::string>;
-namespace id = act::dispid;
 
 constexpr std::size_t kContact = 0;
 constexpr std::size_t kGroup = 1;
-const std::string kCrLf = "\r\n";
-// Entry and Exit marks of the rows City, Company and Phone after the replace.
-const std::vector<bool> kReplacedMarks{false, false, true, false, true, true};
+constexpr std::int32_t kCompany = 2; // the Contact rows by name: City, Company, Phone
+constexpr std::int32_t kPhone = 3;
+constexpr std::int32_t kEntry = 6; // the trigger columns
+constexpr std::int32_t kExit = 7;
+const forms::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
+const Triggers kOldCompany{"c:\\old\\company.exe", ""};
 
-class SaveChangesTest : public StandInSaveFixture {
+class StatusTexts final : public controls::StatusBar::Listener {
+public:
+    void PanelTextChanged(const std::string&, const std::string& text) override {
+        texts.push_back(text);
+    }
+    std::vector<std::string> texts;
+};
+
+// Contact: 10 Company, 11 Phone (both triggers), 12 City (none); Group: 10 Region, 25 Group
+// Name. Field 10 of both tables has an entry trigger under c:\old. The login is Chris, "pw".
+void WriteTriggerDatabase(const fs::path& file, bool withPhone = true, bool withLogin = false) {
+    ole::standin::StandInDatabaseWriter db(file, "Triggers");
+    const auto contact = TableAccessor::Contact;
+    db.AddField(contact, {.id = 10, .name = "Company", .entryTrigger = R"(c:\old\company.exe)"});
+    if (withPhone) {
+        db.AddField(contact, {.id = 11,
+                              .name = "Phone",
+                              .entryTrigger = R"(c:\old\dial.exe)",
+                              .exitTrigger = R"(c:\old\hangup.exe)"});
+    }
+    db.AddField(contact, {.id = 12, .name = "City"});
+    db.AddField(TableAccessor::Group,
+                {.id = 10, .name = "Region", .entryTrigger = R"(c:\old\r.exe)"});
+    db.AddField(TableAccessor::Group, {.id = 25, .name = "Group Name"});
+    if (withLogin) {
+        db.AddUser({.name = "Chris", .uniqueId = "U00000000001", .password = "pw"});
+    }
+    db.Commit();
+}
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The window with the stand-in engine behind Database objects; ACT! runs when windows lists a
+// window and objects answers "ACTOLE.APPOBJECT".
+class SaveChangesTest : public ::testing::Test {
 protected:
+    SaveChangesTest() {
+        objects.database = [] {
+            ole::standin::StandInOptions options;
+            options.busyTimeout = std::chrono::milliseconds(200);
+            return ole::standin::CreateStandInDatabase([] { return std::string(); }, options);
+        };
+        form.Load();
+        form.StatusBar.SetListener(&status);
+    }
+    static app::Commands Wiring() {
+        app::Commands commands;
+        commands.NodeClick = detail::OnNodeClick;
+        commands.Replace = edit::ReplaceEntries;
+        commands.Save = edit::SaveChanges;
+        return commands;
+    }
+
+    void SetUp() override { WriteTriggerDatabase(file); }
+    void Survey() { act::SurveyDatabase(form, file.string()); }
+    // Every database here has a field 10 in both tables that the tests show.
+    void ClickFields(const std::string& table) {
+        form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey(table + " 10")));
+        form.OnNodeClick();
+    }
     // Surveys the file, shows the table's Fields list and replaces c:\old by d:\new in it.
-    void ReplaceIn(std::string_view table) {
-        Survey(file);
+    void ReplaceIn(const std::string& table) {
+        Survey();
         ClickFields(table);
-        Replace("c:\\old", "d:\\new");
-        script->calls.clear();
+        forms.QueueInput("c:\\old");
+        forms.QueueInput("d:\\new");
+        form.OnButtonClick("Replace");
     }
-    bool Called(std::int32_t dispid) const {
-        return std::any_of(script->calls.begin(), script->calls.end(),
-                           [&](const ProxyCall& call) { return call.dispid == dispid; });
+    void Save() {
+        status.texts.clear();
+        before = Bytes(file);
+        shown = forms.Messages().size();
+        form.OnButtonClick("Save");
     }
+    // The messages of the last save.
+    std::vector<forms::MessageCall> SaveMessages() const {
+        const auto all = forms.Messages();
+        return {all.begin() + static_cast<std::ptrdiff_t>(shown), all.end()};
+    }
+
     std::string TreeProperty(std::string_view fieldKey, std::string_view label) {
-        return detail::GetNodeProperty(form().tvACT, form().tvACT.ByKey(fieldKey), label);
+        return detail::GetNodeProperty(form.tvACT, form.tvACT.ByKey(fieldKey), label);
     }
+    const controls::ListView::SubItem& Cell(std::int32_t row, std::int32_t sub) const {
+        return form.lvACT.GetSubItem(row, sub);
+    }
+    std::vector<bool> Marks() const {
+        std::vector<bool> marks;
+        for (std::int32_t row = 1; row <= form.lvACT.RowCount(); ++row) {
+            marks.push_back(Cell(row, kEntry).bold);
+            marks.push_back(Cell(row, kExit).bold);
+        }
+        return marks;
+    }
+    bool Ready() {
+        return form.tvACT.Enabled() && form.lvACT.Enabled() && form.Toolbar.Enabled() &&
+               forms.MousePointer() == forms::vbDefault && form.StatusPanel->Text().empty();
+    }
+    // A save of the Contact replace that changed nothing: these messages alone, the marks kept
+    // (Company's entry, Phone's both), the file as before, the window ready.
+    void ExpectNothingSaved(const std::vector<forms::MessageCall>& messages) {
+        EXPECT_EQ(SaveMessages(), messages);
+        EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true, false, true, true}));
+        EXPECT_TRUE(Bytes(file) == before);
+        EXPECT_TRUE(Ready());
+    }
+
+    // The triggers the file holds for a field, read with a fresh Database object.
+    std::pair<std::string, std::string> Stored(std::size_t table, std::int16_t id) const {
+        act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
+        db.Open(file.string());
+        if (db.LoginRequired()) {
+            db.Login("Chris", "pw");
+        }
+        act::Fields fields = (db.*scan::kTabellen.at(table).accessor)().GetFields();
+        auto triggers = std::make_pair(fields.EntryTrigger(id), fields.ExitTrigger(id));
+        fields.Release();
+        db.Close();
+        return triggers;
+    }
+
+    TempFolder folder;
+    fs::path file = folder.Path() / "Triggers.dbf";
+    std::string before;
+    std::size_t shown = 0;
+    forms::ScriptedForms forms;
+    FakeObjectFactory objects;
+    ScriptedWindows windows;
+    NoDialogs comdlg32;
+    NoShell shell32;
+    StatusTexts status;
+    app::frmHaupt form{app::Platform{forms, objects, windows, comdlg32, shell32}, Wiring()};
 };
 
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {
-    WriteTriggerDatabase(file);
     ReplaceIn("Contact");
-    const auto history = form().History.Count();
+    const auto history = form.History.Count();
     Save();
-
     // Company's entry counts 1, Phone's row with both triggers counts 2.
-    EXPECT_EQ(forms.Messages(), (std::vector<MessageCall>{{"3 changes were saved.", 64, ""}}));
+    EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
     EXPECT_EQ(status.texts,
-              (std::vector<std::string>{"Opening current ACT! database...",
-                                        "Opening ACT! database...", "Entering batch mode...",
-                                        "Saving changes...", "Ending batch mode...", ""}));
-    EXPECT_EQ(Stored(file, kContact, 10), Triggers("d:\\new\\company.exe", ""));
-    EXPECT_EQ(Stored(file, kContact, 11), Triggers("d:\\new\\dial.exe", "d:\\new\\hangup.exe"));
+              (Texts{"Opening current ACT! database...", "Opening ACT! database...",
+                     "Entering batch mode...", "Saving changes...", "Ending batch mode...", ""}));
+    EXPECT_EQ(Stored(kContact, 10), Triggers("d:\\new\\company.exe", ""));
+    EXPECT_EQ(Stored(kContact, 11), Triggers("d:\\new\\dial.exe", "d:\\new\\hangup.exe"));
     // Group's field 10 shares the ID but belongs to another table.
-    EXPECT_EQ(Stored(file, kGroup, 10), Triggers("c:\\old\\region.exe", ""));
-    // Field IDs travel as Integers; the Fields collection came by the member "Fields".
-    EXPECT_EQ(Puts(), (std::vector<std::string>{"1020(10,d:\\new\\company.exe)",
-                                                "1020(11,d:\\new\\dial.exe)",
-                                                "1021(11,d:\\new\\hangup.exe)"}));
-    for (const auto& call : script->calls) {
-        if (call.kind == ole::InvokeKind::PropertyPut) {
-            EXPECT_EQ(call.args.at(0).GetType(), ole::Variant::Type::Integer);
-        }
-    }
-
+    EXPECT_EQ(Stored(kGroup, 10), Triggers("c:\\old\\r.exe", ""));
     // Marks gone, texts and former texts kept; history untouched; window ready.
     EXPECT_EQ(Marks(), std::vector<bool>(6, false));
-    EXPECT_EQ(Cell("Phone", kExit).text, "d:\\new\\hangup.exe");
-    EXPECT_EQ(Cell("Phone", kExit).tag, "c:\\old\\hangup.exe");
-    EXPECT_EQ(form().History.Count(), history);
+    EXPECT_EQ(Cell(kPhone, kExit).text, "d:\\new\\hangup.exe");
+    EXPECT_EQ(Cell(kPhone, kExit).tag, "c:\\old\\hangup.exe");
+    EXPECT_EQ(form.History.Count(), history);
     EXPECT_TRUE(Ready());
-
     // The tree holds what the file holds: the list rebuilt from it shows the saved texts.
-    EXPECT_EQ(TreeProperty("Contact 11", "ExitTrigger"), "d:\\new\\hangup.exe");
     ClickFields("Contact");
-    EXPECT_EQ(Cell("Company", kEntry).text, "d:\\new\\company.exe");
-    EXPECT_FALSE(Cell("Company", kEntry).bold);
-    // And so does a new survey.
-    Survey(file);
-    EXPECT_EQ(TreeProperty("Contact 10", "EntryTrigger"), "d:\\new\\company.exe");
-    EXPECT_EQ(TreeProperty("Group 10", "EntryTrigger"), "c:\\old\\region.exe");
+    EXPECT_EQ(Cell(kPhone, kExit).text, "d:\\new\\hangup.exe");
+    EXPECT_EQ(Cell(kCompany, kEntry).text, "d:\\new\\company.exe");
 }
 
 TEST_F(SaveChangesTest, AnotherTablesListIsWrittenIntoThatTable) {
-    WriteTriggerDatabase(file);
     ReplaceIn("Group");
     Save();
-    EXPECT_EQ(forms.Messages(), (std::vector<MessageCall>{{"1 changes were saved.", 64, ""}}));
-    EXPECT_EQ(Stored(file, kGroup, 10), Triggers("d:\\new\\region.exe", ""));
-    EXPECT_EQ(Stored(file, kContact, 10), Triggers("c:\\old\\company.exe", ""));
-    EXPECT_NE(
-        std::find_if(script->calls.begin(), script->calls.end(),
-                     [](const ProxyCall& call) { return call.dispid == id::kDatabaseGroupTable; }),
-        script->calls.end());
-    EXPECT_EQ(TreeProperty("Group 10", "EntryTrigger"), "d:\\new\\region.exe");
+    EXPECT_EQ(SaveMessages(), (Messages{{"1 changes were saved.", 64, ""}}));
+    EXPECT_EQ(Stored(kGroup, 10), Triggers("d:\\new\\r.exe", ""));
+    EXPECT_EQ(Stored(kContact, 10), kOldCompany);
+    EXPECT_EQ(TreeProperty("Group 10", "EntryTrigger"), "d:\\new\\r.exe");
     EXPECT_EQ(TreeProperty("Contact 10", "EntryTrigger"), "c:\\old\\company.exe");
 }
 
-TEST_F(SaveChangesTest, WithoutChangedCellsTheBatchIsEnteredAndEndedAndZeroReported) {
-    WriteTriggerDatabase(file);
-    Survey(file);
+TEST_F(SaveChangesTest, WithoutChangedCellsZeroIsReportedAndTheFileUntouched) {
+    Survey();
     ClickFields("Contact");
-    const auto before = Bytes(file);
     Save();
-    EXPECT_EQ(forms.Messages(), (std::vector<MessageCall>{{"0 changes were saved.", 64, ""}}));
-    EXPECT_TRUE(Puts().empty());
-    EXPECT_EQ(Bytes(file), before);
+    EXPECT_EQ(SaveMessages(), (Messages{{"0 changes were saved.", 64, ""}}));
+    EXPECT_TRUE(Bytes(file) == before);
     EXPECT_TRUE(Ready());
 }
 
-TEST_F(SaveChangesTest, ABatchThatCannotStartWhileAnotherConnectionWritesKeepsEverything) {
-    WriteTriggerDatabase(file);
+TEST_F(SaveChangesTest, ABatchBlockedByAnotherConnectionAtItsStartOrEndKeepsEverything) {
     ReplaceIn("Contact");
-    act::Database other(ole::standin::CreateStandInDatabase([] { return std::string(); }));
-    other.Open(file.string());
-    act::Fields blocking = other.ContactTable().GetFields();
-    ASSERT_TRUE(blocking.BeginBatch());
-    const auto before = Bytes(file);
-
+    auto other = ole::standin::Connection::Open(file.string(), SQLITE_OPEN_READWRITE);
+    other.Execute("BEGIN IMMEDIATE;"); // a writer: the batch cannot start
     Save();
-    EXPECT_EQ(
-        forms.Messages(),
-        (std::vector<MessageCall>{{"Can't save Data." + kCrLf +
-                                       "Problem while entering in batch mode." + kCrLf + "Error #5",
-                                   48, ""}}));
-    EXPECT_TRUE(Puts().empty());
-    EXPECT_EQ(Marks(), kReplacedMarks);
-    EXPECT_TRUE(Ready());
-    EXPECT_EQ(Bytes(file), before);
-
-    ASSERT_TRUE(blocking.EndBatch());
-    blocking.Release();
-    other.Close();
-    EXPECT_EQ(Stored(file, kContact, 10), Triggers("c:\\old\\company.exe", ""));
-}
-
-TEST_F(SaveChangesTest, AFailedEndBatchKeepsEveryMarkAndReportsNothingSaved) {
-    WriteTriggerDatabase(file);
-    ReplaceIn("Contact");
-    script->overrides[id::kFieldsEndBatch] = [](auto, ole::Dispatch&) {
-        return ole::Variant(false);
-    };
-    script->overrides[id::kFieldsLastError] = [](auto, ole::Dispatch&) {
-        return ole::Variant(std::int16_t{13});
-    };
+    ExpectNothingSaved(
+        {{"Can't save Data.\r\nProblem while entering in batch mode.\r\nError #5", 48, ""}});
+    // A reader lets the batch write but not commit; closing the database rolls it back.
+    other.Execute("ROLLBACK; BEGIN; SELECT count(*) FROM sqlite_master;");
     Save();
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{{"Problem while saving Data." + kCrLf +
-                                             "Can't end batch mode." + kCrLf + "Error #13",
-                                         48, ""}}));
-    EXPECT_EQ(Puts().size(), 3u);
-    EXPECT_EQ(Marks(), kReplacedMarks);
+    ExpectNothingSaved(
+        {{"Problem while saving Data.\r\nCan't end batch mode.\r\nError #5", 48, ""}});
     EXPECT_EQ(TreeProperty("Contact 10", "EntryTrigger"), "c:\\old\\company.exe");
-    EXPECT_TRUE(Ready());
-    // Closing the database rolled the uncommitted batch back.
-    EXPECT_EQ(Stored(file, kContact, 10), Triggers("c:\\old\\company.exe", ""));
-    EXPECT_EQ(Stored(file, kContact, 11), Triggers("c:\\old\\dial.exe", "c:\\old\\hangup.exe"));
 }
 
-TEST_F(SaveChangesTest, AWriteThatRaisesIsReportedAndTheWholeBatchRolledBack) {
-    WriteTriggerDatabase(file);
+TEST_F(SaveChangesTest, AWriteThatRaisesIsReportedTheBatchRolledBackAndTheWindowGoesOn) {
     ReplaceIn("Contact");
-    // The file loses the field Phone after the survey.
     fs::remove(file);
-    WriteTriggerDatabase(file, false);
+    WriteTriggerDatabase(file, false); // Phone is gone since the survey
     Save();
-
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{{"Fehlernummer: 5" + kCrLf +
-                                             "Fehlerbeschreibung: Table Contact has no field "
-                                             "with the ID 11.",
-                                         48, ""}}));
-    // Company was written before Phone failed; nothing of it stays.
-    EXPECT_EQ(Puts().front(), "1020(10,d:\\new\\company.exe)");
-    EXPECT_EQ(Stored(file, kContact, 10), Triggers("c:\\old\\company.exe", ""));
-    EXPECT_EQ(Marks(), kReplacedMarks);
-    EXPECT_EQ(status.texts.back(), "");
-    EXPECT_TRUE(Ready());
-
-    // The window goes on working: with the field back, the same marks are saved.
+    ExpectNothingSaved({{"Fehlernummer: 5\r\nFehlerbeschreibung: Table Contact has no field with "
+                         "the ID 11.",
+                         48, ""}});
+    EXPECT_EQ(Stored(kContact, 10), kOldCompany); // written before Phone failed
     fs::remove(file);
     WriteTriggerDatabase(file);
     Save();
-    EXPECT_EQ(forms.Messages().back(), (MessageCall{"3 changes were saved.", 64, ""}));
+    EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
 }
 
-TEST_F(SaveChangesTest, AnIdBeyondSixteenBitsIsReportedBeforeAnythingIsOpened) {
-    WriteTriggerDatabase(file);
+TEST_F(SaveChangesTest, AnIdBeyondSixteenBitsOrAFileThatNoLongerOpensIsReported) {
     ReplaceIn("Contact");
-    // 65546 would wrap to 10, Company's ID.
-    form().lvACT.SetSubItemText(Row("Phone"), 1, "65546");
+    form.lvACT.SetSubItemText(kPhone, 1, "65546"); // would wrap to 10, Company's ID
     Save();
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{{"Fehlernummer: 6" + kCrLf +
-                                             "Fehlerbeschreibung: Overflow: the ID \"65546\" of "
-                                             "the field \"Phone\" is no field ID.",
-                                         48, ""}}));
-    EXPECT_FALSE(Called(id::kDatabaseOpen));
-    EXPECT_EQ(Marks(), kReplacedMarks);
-    EXPECT_EQ(Stored(file, kContact, 10), Triggers("c:\\old\\company.exe", ""));
-    EXPECT_TRUE(Ready());
-}
+    ExpectNothingSaved({{"Fehlernummer: 6\r\nFehlerbeschreibung: Overflow: the ID \"65546\" of the "
+                         "field \"Phone\" is no field ID.",
+                         48, ""}});
+    EXPECT_EQ(status.texts, (Texts{"Opening current ACT! database...", ""})); // nothing opened
 
-TEST_F(SaveChangesTest, AFileThatNoLongerOpensIsReported) {
-    WriteTriggerDatabase(file);
-    ReplaceIn("Contact");
-    fs::remove(file);
+    form.lvACT.SetSubItemText(kPhone, 1, "   11");
     std::ofstream(file) << "no database";
     Save();
-    EXPECT_EQ(
-        forms.Messages(),
-        (std::vector<MessageCall>{{"Error while opening ACT! database " + file.string(), 48, ""}}));
-    EXPECT_EQ(Marks(), kReplacedMarks);
-    EXPECT_TRUE(Ready());
+    ExpectNothingSaved({{"Error while opening ACT! database " + file.string(), 48, ""}});
 }
 
 TEST_F(SaveChangesTest, ADatabaseAskingForALoginIsOpenedWithTheLoginSequence) {
-    WriteTriggerDatabase(file, true, true);
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
-    ReplaceIn("Contact");
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "wrong"});
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
-    Save();
-
-    const std::string refused = "Login failed." + kCrLf +
-                                "Please enter your username and password for" + kCrLf +
-                                "the ACT! database " + file.string();
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<MessageCall>{{refused, 64, ""}, {"3 changes were saved.", 64, ""}}));
-    EXPECT_EQ(std::count(status.texts.begin(), status.texts.end(), "Validating ACT! user Chris..."),
-              2);
-    EXPECT_EQ(Stored(file, kContact, 10, "Chris"), Triggers("d:\\new\\company.exe", ""));
-    EXPECT_EQ(forms.PendingAnswers(), 0u);
-}
-
-TEST_F(SaveChangesTest, ACancelledLoginEndsTheSaveQuietly) {
+    fs::remove(file);
     WriteTriggerDatabase(file, true, true);
     forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
     ReplaceIn("Contact");
     forms.QueueLogin(forms::LoginAnswer{std::nullopt, std::nullopt, ""});
+    Save(); // cancelled: ends quietly
+    ExpectNothingSaved({});
+
+    forms.QueueLogin(forms::LoginAnswer{"Chris", "wrong"});
+    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
     Save();
-    EXPECT_TRUE(forms.Messages().empty());
-    EXPECT_TRUE(Puts().empty());
-    EXPECT_EQ(Marks(), kReplacedMarks);
-    EXPECT_TRUE(Ready());
+    const std::string refused = "Login failed.\r\nPlease enter your username and password for\r\n"
+                                "the ACT! database " +
+                                file.string();
+    EXPECT_EQ(SaveMessages(), (Messages{{refused, 64, ""}, kThreeSaved}));
+    EXPECT_EQ(std::count(status.texts.begin(), status.texts.end(), "Validating ACT! user Chris..."),
+              2);
+    EXPECT_EQ(Stored(kContact, 10), Triggers("d:\\new\\company.exe", ""));
+    EXPECT_EQ(forms.PendingAnswers(), 0u);
 }
 
-TEST_F(SaveChangesTest, SampleDatabaseReplaceSaveAndSurveyAgainShowsTheNewPaths) {
-    ole::standin::WriteSampleDatabase(file);
-    const forms::LoginAnswer login{std::string(ole::standin::kSampleUserName),
-                                   std::string(ole::standin::kSamplePassword)};
-    forms.QueueLogin(login);
-    Survey(file);
-    ClickFields("Contact");
-    Replace("c:\\act\\tools", "d:\\tools");
-    const auto marks = Marks();
-    const auto changed = std::count(marks.begin(), marks.end(), true);
-    forms.QueueLogin(login);
+TEST_F(SaveChangesTest, RefusedWhileActHasThisDatabaseOpenInAnyLetterCase) {
+    ReplaceIn("Contact");
+    CallLog log;
+    auto application = std::make_shared<RecordingObject>("app", log);
+    windows.windows.push_back({.hwnd = 7, .className = "ActFrame", .caption = "ACT! - Team"});
+    objects.object = [&application](std::string_view) { return ole::DispatchPtr(application); };
+    std::string upper = file.string();
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    application->Returns("GetOpenDBName", upper);
     Save();
-    EXPECT_EQ(forms.Messages(), (std::vector<MessageCall>{
-                                    {std::to_string(changed) + " changes were saved.", 64, ""}}));
-    EXPECT_GE(changed, 3);
+    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}});
+    EXPECT_EQ(status.texts, (Texts{"Opening current ACT! database...", ""})); // nothing opened
+    EXPECT_EQ(application.use_count(), 1) << "the application object was kept";
 
-    forms.QueueLogin(login);
-    Survey(file);
-    EXPECT_EQ(TreeProperty("Contact 4", "EntryTrigger"), "d:\\tools\\dial.exe");
-    EXPECT_EQ(TreeProperty("Group 28", "EntryTrigger"), "c:\\act\\tools\\dial.exe");
+    application->Returns("GetOpenDBName", (folder.Path() / "Other.dbf").string());
+    Save();
+    EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
 }
 
 } // namespace
