@@ -1,24 +1,78 @@
 #pragma once
 
-// End-to-end cases of veltrano-cli: a temporary folder with its databases, and the program run
-// in it.
+// End-to-end cases of veltrano-cli: a temporary folder with its databases, and the built program
+// run in it with a clean environment: the login variables, the settings folder and the folder of
+// running ACT! programs are only what a test sets.
 
-#include "CliProcess.h"
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
+#include "support/BinDir.h"
 #include "tools/StandInProcess.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace veltrano::testsupport {
 
+using Args = std::vector<std::string>;
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadFileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline Args operator+(Args a, const Args& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+inline const Args kTeamLogin{"--user", "Chris", "--password", "pw"};
+inline const Args kSampleLogin{"--user", std::string(ole::standin::kSampleUserName), "--password",
+                               std::string(ole::standin::kSamplePassword)};
+
 class CliTest : public ::testing::Test {
 protected:
+    // Runs the program through env(1), which drops the inherited login and folder variables.
+    CliResult Run(const Args& args) const {
+        std::string command = "env -u VELTRANO_USER -u VELTRANO_PASSWORD -u HOME -u "
+                              "XDG_CONFIG_HOME -u XDG_RUNTIME_DIR";
+        for (const auto& [name, value] : environment) {
+            command += " " + Quoted(name + "=" + value);
+        }
+        for (const auto& arg : Args{BinDir() + "/veltrano-cli"} + args) {
+            command += " " + Quoted(arg);
+        }
+        const auto out = temp.Path() / "stdout.txt";
+        const auto err = temp.Path() / "stderr.txt";
+        const int status =
+            std::system((command + " </dev/null >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+                ReadFileBytes(out), ReadFileBytes(err)};
+    }
+    static std::string Quoted(const std::string& text) {
+        std::string quoted = "'";
+        for (const char c : text) {
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        }
+        return quoted + "'";
+    }
+
     // "Team": Contact fields 25 "Name" (entry trigger) and 9 "Phone" (exit trigger, a popup
     // list of two), table name "Contacts"; users "Chris" (password "pw") and "Pat".
-    std::filesystem::path WriteTeamDatabase() {
+    fs::path WriteTeamDatabase() {
         using namespace ole::standin;
         const auto file = temp.Path() / "Team.dbf";
         StandInDatabaseWriter db(file, "Team");
@@ -36,28 +90,17 @@ protected:
         db.Commit();
         return file;
     }
-
-    std::filesystem::path WriteSample() {
+    fs::path WriteSample() {
         const auto file = temp.Path() / "sample.dbf";
         ole::standin::WriteSampleDatabase(file);
         return file;
     }
 
-    CliResult Run(const std::vector<std::string>& args) const { return cli.Run(args); }
-
     TempFolder temp;
-    CliProcess cli{temp.Path()};
+    // The settings and running-ACT! folders: the test's own folder (mode 700).
+    std::map<std::string, std::string> environment{{"HOME", temp.Path().string()},
+                                                   {"XDG_CONFIG_HOME", temp.Path().string()},
+                                                   {"XDG_RUNTIME_DIR", temp.Path().string()}};
 };
-
-inline const std::vector<std::string> kTeamLogin{"--user", "Chris", "--password", "pw"};
-inline const std::vector<std::string> kSampleLogin{
-    "--user", std::string(ole::standin::kSampleUserName), "--password",
-    std::string(ole::standin::kSamplePassword)};
-
-inline std::vector<std::string> operator+(std::vector<std::string> a,
-                                          const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 } // namespace veltrano::testsupport

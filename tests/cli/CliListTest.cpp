@@ -14,74 +14,65 @@ const std::string kNameRow = "Name\t   25\tString\t   40\t    0\tNo rules\t"
                              "False\tFalse\t   -1\t\r\n";
 const std::string kPhoneRow = "Phone\t    9\tString\t   20\t    0\tNo rules\t\tc:\\old\\dial.exe\t"
                               "\tFalse\tFalse\tFalse\tFalse\tFalse\tTrue\t    2\t\r\n";
+const std::string kNameFirst = kFieldsHeader + kNameRow + kPhoneRow;
+const std::string kPhoneFirst = kFieldsHeader + kPhoneRow + kNameRow;
 
 class CliListTest : public CliTest {
 protected:
-    CliResult List(const std::vector<std::string>& args) {
-        return Run(std::vector<std::string>{"list", file.string()} + args + kTeamLogin);
+    CliResult List(const Args& args) {
+        return Run(Args{"list", file.string()} + args + kTeamLogin);
     }
-    std::filesystem::path file = WriteTeamDatabase();
+    fs::path file = WriteTeamDatabase();
 };
 
-TEST_F(CliListTest, EveryLayoutIsCopiedByteForByte) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"Tables/Contact/Fields", kFieldsHeader + kNameRow + kPhoneRow},
-        {"Tables/Contact",
+TEST_F(CliListTest, EveryLayoutIsCopiedByteForByteInTheOrderAskedFor) {
+    const std::pair<Args, std::string> cases[] = {
+        {{"Tables/Contact/Fields"}, kNameFirst},
+        {{"4"}, kNameFirst}, // the index counts nodes in tree order
+        {{"Tables/Contact"},
          "Property\tValue\t\r\nName\tContacts\t\r\nField Count\t2\t\r\nRecord Count\t0\t\r\n"},
-        {"Users", "Name\tSecurity\tAccess\tUniqueID\tPassword\t\r\nChris\t1\t255\tU1\tpw\t\r\n"
-                  "Pat\t2\t3\t\t\t\r\n"},
-        {"Tables/Contact/Fields/Phone/PopupList",
+        {{"Users"},
+         "Name\tSecurity\tAccess\tUniqueID\tPassword\t\r\nChris\t1\t255\tU1\tpw\t\r\n"
+         "Pat\t2\t3\t\t\t\r\n"},
+        {{"Tables/Contact/Fields/Phone/PopupList"},
          "ID\tValue\tRemark\t\r\n    0\tA\tfirst\t\r\n    1\tB\t\t\r\n"},
-        {"Tables/Group/Fields", kFieldsHeader},
-        {"1", "\r\n"},
-        {"Tables", "\r\n"},
+        {{"Tables/Group/Fields"}, kFieldsHeader},
+        {{"1"}, "\r\n"},
+        {{"Tables"}, "\r\n"},
+        // Sorting clicks the header until the order is the one asked for.
+        {{"Tables/Contact/Fields", "--sort", "ID"}, kPhoneFirst}, // "    9" before "   25"
+        {{"Tables/Contact/Fields", "--sort", "2", "--descending"}, kNameFirst},
+        {{"Tables/Contact/Fields", "--sort", "Name"}, kNameFirst}, // one click would turn it
+        {{"Tables/Contact/Fields", "--sort=1", "--descending"}, kPhoneFirst},
+        {{"Tables/Contact/Fields", "--sort", "exit trigger", "--descending"}, kPhoneFirst},
+        {{"Tables/Contact/Fields", "--sort", "Entry Trigger", "--descending"}, kNameFirst},
+        {{"Users", "--sort", "Name", "--descending"},
+         "Name\tSecurity\tAccess\tUniqueID\tPassword\t\r\nPat\t2\t3\t\t\t\r\n"
+         "Chris\t1\t255\tU1\tpw\t\r\n"},
     };
-    for (const auto& [node, text] : cases) {
-        const auto result = List({node});
-        EXPECT_EQ(result.status, 0) << node << ": " << result.err;
-        EXPECT_EQ(result.out, text) << node;
-        EXPECT_EQ(result.err, "") << node;
+    for (const auto& [args, text] : cases) {
+        const auto result = List(args);
+        EXPECT_EQ(result.status, 0) << args.back() << ": " << result.err;
+        EXPECT_EQ(result.out, text) << args.back();
+        EXPECT_EQ(result.err, "") << args.back();
     }
-    // Node 4 is the Fields node of Contact, as the index counts in tree order.
-    EXPECT_EQ(List({"4"}).out, kFieldsHeader + kNameRow + kPhoneRow);
-}
-
-TEST_F(CliListTest, SortingClicksTheHeaderUntilTheOrderIsTheOneAskedFor) {
-    const std::string nameFirst = kFieldsHeader + kNameRow + kPhoneRow;
-    const std::string phoneFirst = kFieldsHeader + kPhoneRow + kNameRow;
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
-        {{"--sort", "ID"}, phoneFirst}, // "    9" before "   25"
-        {{"--sort", "2", "--descending"}, nameFirst},
-        // Name is the sort column already: one click alone would turn it round.
-        {{"--sort", "Name"}, nameFirst},
-        {{"--sort=1", "--descending"}, phoneFirst},
-        {{"--sort", "exit trigger", "--descending"}, phoneFirst},
-        {{"--sort", "Entry Trigger", "--descending"}, nameFirst},
-    };
-    for (const auto& [options, text] : cases) {
-        const auto result = List(std::vector<std::string>{"Tables/Contact/Fields"} + options);
-        EXPECT_EQ(result.status, 0) << options[1] << ": " << result.err;
-        EXPECT_EQ(result.out, text) << options[1];
-    }
-    EXPECT_EQ(List({"Users", "--sort", "Name", "--descending"}).out,
-              "Name\tSecurity\tAccess\tUniqueID\tPassword\t\r\nPat\t2\t3\t\t\t\r\n"
-              "Chris\t1\t255\tU1\tpw\t\r\n");
 }
 
 TEST_F(CliListTest, UnknownNodeOrColumnFailsWithoutOutput) {
-    const auto node = List({"Tables/Nothing"});
-    EXPECT_EQ(node.status, 1);
-    EXPECT_EQ(node.out, "");
-    EXPECT_EQ(node.err, "veltrano-cli: the database has no node \"Tables/Nothing\"\n");
-    EXPECT_EQ(List({"99999"}).status, 1);
-
-    const auto column = List({"Tables/Contact", "--sort", "3"});
-    EXPECT_EQ(column.status, 1);
-    EXPECT_EQ(column.out, "");
-    EXPECT_EQ(column.err, "veltrano-cli: the list of \"Tables/Contact\" has no column \"3\" "
-                          "(columns: \"Property\", \"Value\")\n");
-    EXPECT_EQ(List({"Tables", "--sort", "Name"}).err,
-              "veltrano-cli: the list of \"Tables\" has no column \"Name\" (columns: none)\n");
+    const std::pair<Args, std::string> cases[] = {
+        {{"Tables/Nothing"}, "the database has no node \"Tables/Nothing\""},
+        {{"99999"}, "the database has no node \"99999\""},
+        {{"Tables/Contact", "--sort", "3"},
+         "the list of \"Tables/Contact\" has no column \"3\" (columns: \"Property\", \"Value\")"},
+        {{"Tables", "--sort", "Name"},
+         "the list of \"Tables\" has no column \"Name\" (columns: none)"},
+    };
+    for (const auto& [args, message] : cases) {
+        const auto result = List(args);
+        EXPECT_EQ(result.status, 1) << message;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "veltrano-cli: " + message + "\n");
+    }
 }
 
 } // namespace
