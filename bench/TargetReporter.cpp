@@ -17,16 +17,18 @@ const char* Verdict(const BenchContext& context, bool met) {
 
 void TargetReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
-        if (run.run_type != Run::RT_Iteration) {
+        const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+        if (run.run_type != Run::RT_Iteration && !mean) {
             continue;
         }
-        Result& result = results_[run.run_name.function_name];
+        // With repetitions the mean replaces the single runs it was made from.
+        Result& result = (mean ? means_ : results_)[run.run_name.function_name];
         if (run.error_occurred) {
             result.failed = true;
         } else if (run.iterations > 0) {
-            const auto iterations = static_cast<double>(run.iterations);
-            result.realSeconds += run.real_accumulated_time / iterations;
-            result.cpuSeconds += run.cpu_accumulated_time / iterations;
+            const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            result.realSeconds += run.GetAdjustedRealTime() / perSecond;
+            result.cpuSeconds += run.GetAdjustedCPUTime() / perSecond;
             ++result.runs;
             for (const auto& [name, counter] : run.counters) {
                 result.counters[name] = counter.value;
@@ -37,6 +39,9 @@ void TargetReporter::ReportRuns(const std::vector<Run>& runs) {
 }
 
 const TargetReporter::Result* TargetReporter::Find(const std::string& name) const {
+    if (const auto mean = means_.find(name); mean != means_.end()) {
+        return &mean->second;
+    }
     const auto found = results_.find(name);
     return found != results_.end() ? &found->second : nullptr;
 }
@@ -63,8 +68,10 @@ bool TargetReporter::PrintRatios(const BenchContext& context) const {
             complete = false;
             continue;
         }
-        const double real = subject->realSeconds / baseline->realSeconds;
-        const double cpu = subject->cpuSeconds / baseline->cpuSeconds;
+        const double real =
+            (subject->realSeconds / subject->runs) / (baseline->realSeconds / baseline->runs);
+        const double cpu =
+            (subject->cpuSeconds / subject->runs) / (baseline->cpuSeconds / baseline->runs);
         char target[16] = "-";
         if (pair.target) {
             std::snprintf(target, sizeof target, "%.0fx", *pair.target);

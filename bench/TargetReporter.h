@@ -25,7 +25,7 @@ public:
 
 private:
     struct Result {
-        double realSeconds = 0; // per iteration, summed over repetitions
+        double realSeconds = 0; // per iteration, summed over runs
         double cpuSeconds = 0;
         int runs = 0;
         bool failed = false;
@@ -36,6 +36,7 @@ private:
     const Result* Find(const std::string& name) const;
 
     std::map<std::string, Result> results_;
+    std::map<std::string, Result> means_;
 };
 
 } // namespace veltrano::bench
