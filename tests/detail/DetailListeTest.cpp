@@ -175,6 +175,7 @@ TEST_F(DetailListTest, DoubleClickWithoutAFieldsRowDoesNothing) {
     for (Index n = 1; n <= w.Tree().Count(); ++n) {
         EXPECT_FALSE(w.Tree().Expanded(n)) << n;
     }
+    EXPECT_TRUE(w.Forms().Messages().empty());
 }
 
 } // namespace

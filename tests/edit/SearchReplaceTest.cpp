@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -16,6 +17,7 @@ using forms::InputCall;
 
 constexpr std::int32_t kEntry = 6;
 constexpr std::int32_t kExit = 7;
+using CellState = std::tuple<std::string, bool, std::string>; // text, mark, former text
 
 class SearchReplaceTest : public ::testing::Test {
 protected:
@@ -45,6 +47,9 @@ protected:
     }
     const controls::ListView::SubItem& Cell(std::int32_t row, std::int32_t sub) const {
         return list.GetSubItem(row, sub);
+    }
+    CellState State(std::int32_t row, std::int32_t sub) const {
+        return {Cell(row, sub).text, Cell(row, sub).bold, Cell(row, sub).tag};
     }
     forms::ScriptedForms& Forms() { return platform.forms; }
 
@@ -95,9 +100,8 @@ TEST_F(SearchTest, EntryHitStopsBeforeTheExitTriggerAndExitHitClearsTheEntryMark
     list.SetSubItemBold(4, kExit, true);
     list.SetSelectedItem(2);
     EXPECT_EQ(Search("x.exe"), 3);
-    EXPECT_FALSE(Cell(3, kEntry).bold); // examined, no hit: mark gone, text kept
-    EXPECT_EQ(Cell(3, kEntry).text, "other");
-    EXPECT_FALSE(Cell(3, kExit).bold); // the hit keeps what it had
+    EXPECT_EQ(State(3, kEntry), CellState("other", false, "")); // examined, no hit: mark gone
+    EXPECT_FALSE(Cell(3, kExit).bold);                          // the hit keeps what it had
     EXPECT_EQ(Search("x.exe"), 4);
     EXPECT_TRUE(Cell(4, kExit).bold); // not examined after the Entry hit
 }
@@ -106,12 +110,10 @@ TEST_F(SearchReplaceTest, EveryOccurrenceIsReplacedAndTheCellMarkedWithItsFormer
     Fill({{"Tool", "c:\\old\\a.exe c:\\old\\b.exe", "C:\\OLD\\c.exe"}, {"Other", "x", ""}});
     list.SetSelectedItem(2);
     Replace("c:\\old", "d:\\new");
-    EXPECT_EQ(Cell(1, kEntry).text, "d:\\new\\a.exe d:\\new\\b.exe");
-    EXPECT_TRUE(Cell(1, kEntry).bold);
-    EXPECT_EQ(Cell(1, kEntry).tag, "c:\\old\\a.exe c:\\old\\b.exe");
+    EXPECT_EQ(State(1, kEntry),
+              CellState("d:\\new\\a.exe d:\\new\\b.exe", true, "c:\\old\\a.exe c:\\old\\b.exe"));
     // Case matters; and Replace starts at the top whatever is selected.
-    EXPECT_EQ(Cell(1, kExit).text, "C:\\OLD\\c.exe");
-    EXPECT_FALSE(Cell(1, kExit).bold);
+    EXPECT_EQ(State(1, kExit), CellState("C:\\OLD\\c.exe", false, ""));
     EXPECT_EQ(Forms().Inputs(),
               (std::vector<InputCall>{{"Suche nach:", "", ""}, {"Ersetze durch", "", ""}}));
 }
@@ -121,13 +123,10 @@ TEST_F(SearchReplaceTest, OnePassTagOfTheLastReplacementAndMarksClearedByAMiss) 
     Replace("a", "aa");
     EXPECT_EQ(Cell(1, kEntry).text, "baanaanaa");
     Replace("n", "N");
-    EXPECT_EQ(Cell(1, kEntry).text, "baaNaaNaa");
-    EXPECT_EQ(Cell(1, kEntry).tag, "baanaanaa");
+    EXPECT_EQ(State(1, kEntry), CellState("baaNaaNaa", true, "baanaanaa"));
     EXPECT_EQ(form.LastSearchText, "n");
     Replace("zzz", "y"); // takes the mark away, keeps text and Tag
-    EXPECT_FALSE(Cell(1, kEntry).bold);
-    EXPECT_EQ(Cell(1, kEntry).text, "baaNaaNaa");
-    EXPECT_EQ(Cell(1, kEntry).tag, "baanaanaa");
+    EXPECT_EQ(State(1, kEntry), CellState("baaNaaNaa", false, "baanaanaa"));
 }
 
 TEST_F(SearchReplaceTest, CancelledPromptsChangeNothingButTheSearchTextStays) {
@@ -135,8 +134,7 @@ TEST_F(SearchReplaceTest, CancelledPromptsChangeNothingButTheSearchTextStays) {
     form.LastSearchText = "old";
     Replace("abc", "");
     EXPECT_EQ(form.LastSearchText, "abc");
-    EXPECT_EQ(Cell(1, kEntry).text, "abc");
-    EXPECT_FALSE(Cell(1, kEntry).bold);
+    EXPECT_EQ(State(1, kEntry), CellState("abc", false, ""));
     EXPECT_EQ(Forms().Inputs()[0].defaultText, "old");
     Forms().QueueInput(""); // cancelling the first prompt asks nothing more
     edit::ReplaceEntries(form);
