@@ -6,6 +6,10 @@
 
 namespace veltrano::scan {
 
+namespace {
+constexpr std::int16_t kFieldsBetweenEvents = 100;
+} // namespace
+
 const std::array<TabellenEintrag, 7> kTabellen{{
     {"Contact", &act::Database::ContactTable},
     {"Group", &act::Database::GroupTable},
@@ -62,6 +66,10 @@ void TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database
     act::Fields fields = table.GetFields();
     const std::int16_t count = fields.Count();
     for (std::int16_t position = 0; position < count; ++position) {
+        // A big table takes long to read: let the window handle its events now and then.
+        if (position > 0 && position % kFieldsBetweenEvents == 0) {
+            forms.DoEvents();
+        }
         FeldInTreeview(tree, fieldsNode, fields, fields.FieldID(position), forms);
     }
 

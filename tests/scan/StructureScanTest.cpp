@@ -107,6 +107,17 @@ TEST_F(StructureScan, UsersWithoutIdOrPasswordAndDatabasesWithoutUsers) {
     EXPECT_EQ(ChildTexts(tree, tree.LastSibling(tree.Child(tree.Root()))), Texts{"Count = 0"});
 }
 
+TEST_F(StructureScan, ABigTableLetsEventsRunWhileItIsRead) {
+    Scan(Build([](StandInDatabaseWriter& w) {
+        for (std::int16_t id = 1; id <= 250; ++id) {
+            w.AddField(TableAccessor::Contact, {.id = id, .name = "F" + std::to_string(id)});
+        }
+    }));
+    // Before and after reading, and after fields 100 and 200.
+    EXPECT_EQ(forms.DoEventsCount(), 4u);
+    EXPECT_EQ(tree.Children(tree.Parent(tree.ByKey("Contact 1"))), 250);
+}
+
 TEST_F(StructureScan, SecondScanReplacesTheFirstTreeCollapsedAndUnselected) {
     const auto file = Build([](StandInDatabaseWriter& w) {
         w.AddField(TableAccessor::Sales, {.id = 1, .name = "Amount", .type = 6});
