@@ -28,6 +28,7 @@ LoginOptions LoginFrom(const Arguments& args) {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
+    veltrano::win32::UseBinaryStandardStreams();
     const auto parsed = ParseArguments(veltrano::win32::ProgramArguments(argc, argv));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         std::cerr << "veltrano-cli: " << error->problem << '\n'
