@@ -2,7 +2,7 @@
 // Database calls, and end to end against a running stand-in ACT! (`act-standin run`).
 
 #include "act/SurveyDatabase.h"
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
@@ -22,7 +22,7 @@
 namespace {
 
 using namespace veltrano;
-namespace id = act::dispid;
+namespace id = ole::dispid;
 using forms::LoginAnswer;
 using Messages = std::vector<forms::MessageCall>;
 using Settings = std::vector<forms::SavedSetting>;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace veltrano::act {
+namespace veltrano::ole {
 
 namespace classid {
 // The Database class and its dispatch interface, for creating it through COM.
@@ -82,4 +82,4 @@ inline constexpr std::string_view kTableFields = "Fields";
 inline constexpr std::string_view kPopupListPopupCount = "PopupCount";
 } // namespace member
 
-} // namespace veltrano::act
+} // namespace veltrano::ole
