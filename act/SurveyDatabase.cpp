@@ -3,7 +3,7 @@
 #include "act/LoginSequence.h"
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
-#include "app/ScopeGuard.h"
+#include "base/ScopeGuard.h"
 #include "scan/modStrukturScan.h"
 #include "winsvc/clFileDialog.h"
 
@@ -96,7 +96,7 @@ void SurveyDatabase(app::frmHaupt& form, const std::optional<std::string>& chose
     std::optional<clACTApplication> wrapper;
     Database db;
 
-    const app::ScopeGuard closing([&] {
+    const base::ScopeGuard closing([&] {
         CloseDatabase(db, forms);
         wrapper.reset();
         try {

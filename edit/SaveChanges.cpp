@@ -4,8 +4,8 @@
 #include "act/SurveyDatabase.h"
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
-#include "app/ScopeGuard.h"
 #include "app/frmHaupt.h"
+#include "base/ScopeGuard.h"
 #include "edit/FieldIdText.h"
 #include "edit/FieldsListCells.h"
 #include "edit/TriggerNodes.h"
@@ -198,7 +198,7 @@ void SaveChanges(app::frmHaupt& form) {
     act::Database db;
     act::Fields fields;
 
-    const app::ScopeGuard closing([&] {
+    const base::ScopeGuard closing([&] {
         fields.Release();
         act::CloseDatabase(db, forms);
         wrapper.reset();

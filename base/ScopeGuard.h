@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-namespace veltrano::app {
+namespace veltrano::base {
 
 // Runs its closing steps when the scope ends, however it ends.
 template <typename F> class ScopeGuard {
@@ -17,4 +17,4 @@ private:
     F steps_;
 };
 
-} // namespace veltrano::app
+} // namespace veltrano::base
