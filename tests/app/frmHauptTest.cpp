@@ -129,6 +129,13 @@ TEST_F(MainWindowTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
     EXPECT_EQ(platform.forms.Messages()[0].text,
               "Fehlernummer: 429\r\nFehlerbeschreibung: no server");
     EXPECT_EQ(platform.forms.Messages()[0].style, forms::vbExclamation);
+
+    // Not even something that is no exception class ends the program.
+    form->Handlers().Info = [](frmHaupt&) { throw 42; };
+    form->OnButtonClick("Info");
+    ASSERT_EQ(platform.forms.Messages().size(), 2u);
+    EXPECT_EQ(platform.forms.Messages()[1].text,
+              "Fehlernummer: 51\r\nFehlerbeschreibung: Internal error");
 }
 
 TEST_F(MainWindowTest, ResizeKeepsTheMarginsAndTheMinimumSize) {
