@@ -3,7 +3,7 @@
 #include "act/LoginSequence.h"
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
-#include "base/ScopeGuard.h"
+#include "base/ClosingSteps.h"
 #include "scan/modStrukturScan.h"
 #include "winsvc/clFileDialog.h"
 
@@ -96,7 +96,7 @@ void SurveyDatabase(app::frmHaupt& form, const std::optional<std::string>& chose
     std::optional<clACTApplication> wrapper;
     Database db;
 
-    const base::ScopeGuard closing([&] {
+    const base::ClosingSteps closing(app::StepReport(forms), [&] {
         CloseDatabase(db, forms);
         wrapper.reset();
         try {

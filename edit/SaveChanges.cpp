@@ -5,7 +5,7 @@
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
 #include "app/frmHaupt.h"
-#include "base/ScopeGuard.h"
+#include "base/ClosingSteps.h"
 #include "edit/FieldIdText.h"
 #include "edit/FieldsListCells.h"
 #include "edit/TriggerNodes.h"
@@ -198,7 +198,7 @@ void SaveChanges(app::frmHaupt& form) {
     act::Database db;
     act::Fields fields;
 
-    const base::ScopeGuard closing([&] {
+    const base::ClosingSteps closing(app::StepReport(forms), [&] {
         fields.Release();
         act::CloseDatabase(db, forms);
         wrapper.reset();
