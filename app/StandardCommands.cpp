@@ -1,18 +1,18 @@
 #include "app/StandardCommands.h"
 
-#include "act/SurveyDatabase.h"
 #include "detail/CopyTable.h"
 #include "detail/DetailListe.h"
 #include "detail/modListviewSort.h"
 #include "edit/SaveChanges.h"
 #include "edit/SearchReplace.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modKonstantenArrays.h"
 
 namespace veltrano::app {
 
 Commands StandardCommands() {
     Commands commands;
-    commands.SurveyDatabase = [](frmHaupt& form) { act::SurveyDatabase(form); };
+    commands.SurveyDatabase = [](frmHaupt& form) { scan::SurveyDatabase(form); };
     commands.CopyTable = detail::CopyTableToClipboard;
     commands.Search = edit::SearchEntries;
     commands.Replace = edit::ReplaceEntries;

@@ -1,9 +1,9 @@
 #include "bench/BenchWindow.h"
 
-#include "act/SurveyDatabase.h"
 #include "app/StandardCommands.h"
 #include "bench/BenchDatabase.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "scan/SurveyDatabase.h"
 
 #include <stdexcept>
 
@@ -21,7 +21,7 @@ BenchWindow::BenchWindow()
 
 void BenchWindow::Survey(const std::filesystem::path& file) {
     const auto messages = forms_.MessageCount();
-    act::SurveyDatabase(form_, file.string());
+    scan::SurveyDatabase(form_, file.string());
     if (forms_.MessageCount() != messages) {
         throw std::runtime_error("Survey reported: " + forms_.LastMessage());
     }

@@ -1,10 +1,10 @@
 #include "cli/CliSession.h"
 
-#include "act/SurveyDatabase.h"
 #include "app/StandardCommands.h"
 #include "platform/win32/NoWindows.h"
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
+#include "scan/SurveyDatabase.h"
 
 #include <system_error>
 
@@ -53,7 +53,7 @@ CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
 }
 
 SurveyResult CliSession::Survey(const std::optional<std::string>& database) {
-    act::SurveyDatabase(form_, database);
+    scan::SurveyDatabase(form_, database);
     if (form_.tvACT.Count() == 0) {
         return forms_.FileDialogAsked() ? SurveyResult::NoDatabase : SurveyResult::NotRead;
     }

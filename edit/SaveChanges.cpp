@@ -1,7 +1,6 @@
 #include "edit/SaveChanges.h"
 
 #include "act/LoginSequence.h"
-#include "act/SurveyDatabase.h"
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
 #include "app/frmHaupt.h"
@@ -10,6 +9,7 @@
 #include "edit/FieldsListCells.h"
 #include "edit/TriggerNodes.h"
 #include "platform/actole/AutomationError.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
 
 #include <algorithm>
@@ -200,7 +200,7 @@ void SaveChanges(app::frmHaupt& form) {
 
     const base::ClosingSteps closing(app::StepReport(forms), [&] {
         fields.Release();
-        act::CloseDatabase(db, forms);
+        scan::CloseDatabase(db, forms);
         wrapper.reset();
         form.StatusPanel->SetText("");
         form.UpdateHistoryButtons();
@@ -217,7 +217,7 @@ void SaveChanges(app::frmHaupt& form) {
         // Closing first rolls the batch back and gives up the write lock before the user reads
         // the report.
         fields.Release();
-        act::CloseDatabase(db, forms);
+        scan::CloseDatabase(db, forms);
         app::ReportCurrentException(forms);
     }
 }

@@ -1,4 +1,3 @@
-#include "act/SurveyDatabase.h"
 #include "app/StandardCommands.h"
 #include "app/frmHaupt.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
@@ -12,6 +11,7 @@
 #include "platform/win32/RegistrationFolder.h"
 #include "platform/win32/services/LinuxComDlg32.h"
 #include "platform/win32/services/LinuxShell32.h"
+#include "scan/SurveyDatabase.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -71,7 +71,7 @@ int Run(int argc, char* argv[]) {
     if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
         const std::string file = arguments.at(1).toStdString();
         QTimer::singleShot(0, window.get(), [&form, file] {
-            form.RunCommand([&file](app::frmHaupt& f) { act::SurveyDatabase(f, file); });
+            form.RunCommand([&file](app::frmHaupt& f) { scan::SurveyDatabase(f, file); });
         });
     }
     return QApplication::exec();

@@ -5,7 +5,6 @@
 #include "act/ActObjects.h"
 #include "act/RecordingApplication.h"
 #include "act/ScriptedWindows.h"
-#include "act/SurveyDatabase.h"
 #include "app/frmHaupt.h"
 #include "detail/DetailListe.h"
 #include "detail/NodeProperty.h"
@@ -13,6 +12,7 @@
 #include "platform/actole/standin/Sqlite.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
 #include "support/NullPlatform.h"
 #include "support/TempFolder.h"
@@ -102,7 +102,7 @@ protected:
     }
 
     void SetUp() override { WriteTriggerDatabase(file); }
-    void Survey() { act::SurveyDatabase(form, file.string()); }
+    void Survey() { scan::SurveyDatabase(form, file.string()); }
     // Every database here has a field 10 in both tables that the tests show.
     void ClickFields(const std::string& table) {
         form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey(table + " 10")));

@@ -1,4 +1,4 @@
-#include "act/SurveyDatabase.h"
+#include "scan/SurveyDatabase.h"
 
 #include "act/LoginSequence.h"
 #include "act/clACTApplication.h"
@@ -7,7 +7,12 @@
 #include "scan/modStrukturScan.h"
 #include "winsvc/clFileDialog.h"
 
-namespace veltrano::act {
+namespace veltrano::scan {
+
+using act::clACTApplication;
+using act::Database;
+using act::LoginResult;
+using act::RunLoginSequence;
 
 namespace {
 
@@ -120,4 +125,4 @@ void SurveyDatabase(app::frmHaupt& form, const std::optional<std::string>& chose
     }
 }
 
-} // namespace veltrano::act
+} // namespace veltrano::scan

@@ -1,7 +1,7 @@
 // The Survey Database command on stand-in databases, with scripted dialogs and recorded
 // Database calls, and end to end against a running stand-in ACT! (`act-standin run`).
 
-#include "act/SurveyDatabase.h"
+#include "scan/SurveyDatabase.h"
 #include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
@@ -113,7 +113,7 @@ protected:
     }
 
     void Survey(std::optional<std::string> chosen = {}) {
-        act::SurveyDatabase(window.form, chosen);
+        scan::SurveyDatabase(window.form, chosen);
     }
     forms::ScriptedForms& forms() { return platform.forms; }
     long CountOf(std::int32_t dispid) const {
@@ -352,7 +352,7 @@ protected:
 TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
     testsupport::StandInProcess act(runtime.Path(), file, data.Path());
     ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
-    act::SurveyDatabase(window.form);
+    scan::SurveyDatabase(window.form);
 
     EXPECT_TRUE(forms.Messages().empty());
     const auto& tree = window.form.tvACT;
@@ -369,7 +369,7 @@ TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
     std::ofstream(junk) << "not an ACT! database\n";
     std::filesystem::rename(junk, file);
     window.SeedEarlierSurvey();
-    act::SurveyDatabase(window.form);
+    scan::SurveyDatabase(window.form);
 
     EXPECT_TRUE(forms.FileDialogsShown().empty());
     EXPECT_TRUE(forms.LoginsShown().empty());
@@ -383,7 +383,7 @@ TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
 TEST_F(SurveyEndToEndTest, WithoutRunningActTheFileDialogIsShown) {
     forms.QueueFileDialog(std::vector<std::string>{file.string()});
     forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
-    act::SurveyDatabase(window.form);
+    scan::SurveyDatabase(window.form);
 
     EXPECT_EQ(forms.FileDialogsShown().size(), 1u);
     EXPECT_EQ(forms.LoginsShown().size(), 1u);
