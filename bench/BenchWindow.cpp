@@ -1,9 +1,9 @@
 #include "bench/BenchWindow.h"
 
-#include "app/StandardCommands.h"
 #include "bench/BenchDatabase.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "scan/SurveyDatabase.h"
+#include "wiring/StandardCommands.h"
 
 #include <stdexcept>
 
@@ -12,7 +12,7 @@ namespace veltrano::bench {
 BenchWindow::BenchWindow()
     : forms_(std::string(kUserName), std::string(kPassword)),
       form_(app::Platform{forms_, objects_, user32_, comdlg32_, shell32_},
-            app::StandardCommands()) {
+            wiring::StandardCommands()) {
     objects_.database = [] {
         return ole::standin::CreateStandInDatabase([] { return std::string(); });
     };

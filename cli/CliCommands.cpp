@@ -1,12 +1,12 @@
 #include "cli/CliCommands.h"
 
-#include "app/StandardCommands.h"
 #include "cli/NodeLookup.h"
 #include "cli/TreeOutput.h"
 #include "detail/CopyTable.h"
 #include "edit/FieldsListCells.h"
 #include "edit/SaveChanges.h"
 #include "edit/SearchReplace.h"
+#include "wiring/StandardCommands.h"
 
 #include <ostream>
 
@@ -163,7 +163,7 @@ int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, st
 int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& out,
                std::ostream& err) {
     int status = kExitFailure;
-    app::Main([&] {
+    wiring::Main([&] {
         CliSession session(err, login);
         switch (args.command) {
         case Command::Survey:

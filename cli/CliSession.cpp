@@ -1,10 +1,10 @@
 #include "cli/CliSession.h"
 
-#include "app/StandardCommands.h"
 #include "platform/win32/NoWindows.h"
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
 #include "scan/SurveyDatabase.h"
+#include "wiring/StandardCommands.h"
 
 #include <system_error>
 
@@ -41,7 +41,7 @@ std::unique_ptr<win32::User32> RunningWindows(std::string& problem) {
 CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
     : settings_(RememberedSettings()), forms_(messages, settings_.get()),
       user32_(RunningWindows(windowsProblem_)), comdlg32_(forms_),
-      form_({forms_, objects_, *user32_, comdlg32_, shell32_}, app::StandardCommands()) {
+      form_({forms_, objects_, *user32_, comdlg32_, shell32_}, wiring::StandardCommands()) {
     if (login.user) {
         forms_.SetLoginAnswer(*login.user, login.password.value_or(""));
     } else if (login.password) {

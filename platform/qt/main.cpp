@@ -1,4 +1,3 @@
-#include "app/StandardCommands.h"
 #include "app/frmHaupt.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
 #include "platform/forms/IniSettingsStore.h"
@@ -12,6 +11,7 @@
 #include "platform/win32/services/LinuxComDlg32.h"
 #include "platform/win32/services/LinuxShell32.h"
 #include "scan/SurveyDatabase.h"
+#include "wiring/StandardCommands.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -56,9 +56,9 @@ int Run(int argc, char* argv[]) {
     forms.ShowLogin = qt::ShowFrmLogin;
     forms.ShowAbout = [&](QWidget* parent) { qt::ShowFrmInfo(parent, forms, shell32); };
 
-    app::frmHaupt form({forms, objects, *user32, comdlg32, shell32}, app::StandardCommands());
+    app::frmHaupt form({forms, objects, *user32, comdlg32, shell32}, wiring::StandardCommands());
     std::unique_ptr<qt::MainWindow> window;
-    app::Main([&] {
+    wiring::Main([&] {
         window = std::make_unique<qt::MainWindow>(form);
         forms.SetMainWindow(window.get());
         window->show();

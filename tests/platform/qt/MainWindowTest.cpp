@@ -1,5 +1,4 @@
 #include "platform/qt/MainWindow.h"
-#include "app/StandardCommands.h"
 #include "platform/forms/MemorySettingsStore.h"
 #include "platform/qt/ButtonBar.h"
 #include "platform/qt/QtForms.h"
@@ -7,6 +6,7 @@
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 #include "support/NullPlatform.h"
+#include "wiring/StandardCommands.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -23,7 +23,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         forms = std::make_unique<qt::QtForms>(settings);
-        app::Commands commands = app::StandardCommands();
+        app::Commands commands = wiring::StandardCommands();
         commands.ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
         commands.NodeClick = [this](app::frmHaupt& f) {
             clickedNodes.push_back(f.tvACT.SelectedItem());

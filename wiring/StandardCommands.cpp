@@ -1,4 +1,4 @@
-#include "app/StandardCommands.h"
+#include "wiring/StandardCommands.h"
 
 #include "detail/CopyTable.h"
 #include "detail/DetailListe.h"
@@ -8,16 +8,16 @@
 #include "scan/SurveyDatabase.h"
 #include "scan/modKonstantenArrays.h"
 
-namespace veltrano::app {
+namespace veltrano::wiring {
 
-Commands StandardCommands() {
-    Commands commands;
-    commands.SurveyDatabase = [](frmHaupt& form) { scan::SurveyDatabase(form); };
+app::Commands StandardCommands() {
+    app::Commands commands;
+    commands.SurveyDatabase = [](app::frmHaupt& form) { scan::SurveyDatabase(form); };
     commands.CopyTable = detail::CopyTableToClipboard;
     commands.Search = edit::SearchEntries;
     commands.Replace = edit::ReplaceEntries;
     commands.Save = edit::SaveChanges;
-    commands.Info = [](frmHaupt& form) { form.Forms().ShowAboutModal(); };
+    commands.Info = [](app::frmHaupt& form) { form.Forms().ShowAboutModal(); };
     commands.NodeClick = detail::OnNodeClick;
     commands.ColumnClick = detail::OnColumnClick;
     commands.ListDoubleClick = detail::OnListDoubleClick;
@@ -29,4 +29,4 @@ void Main(const std::function<void()>& showMainWindow) {
     showMainWindow();
 }
 
-} // namespace veltrano::app
+} // namespace veltrano::wiring

@@ -4,12 +4,12 @@
 
 #include <functional>
 
-namespace veltrano::app {
+namespace veltrano::wiring {
 
 // The commands and handlers of the subsystems, as the main window runs them.
-Commands StandardCommands();
+app::Commands StandardCommands();
 
 // Start-up: fills the name tables, then shows the main window.
 void Main(const std::function<void()>& showMainWindow);
 
-} // namespace veltrano::app
+} // namespace veltrano::wiring
