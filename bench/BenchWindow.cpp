@@ -11,8 +11,7 @@ namespace veltrano::bench {
 
 BenchWindow::BenchWindow()
     : forms_(std::string(kUserName), std::string(kPassword)),
-      form_(app::Platform{forms_, objects_, user32_, comdlg32_, shell32_},
-            wiring::StandardCommands()) {
+      form_(wiring::MainForm({forms_, objects_, user32_, comdlg32_, shell32_})) {
     objects_.database = [] {
         return ole::standin::CreateStandInDatabase([] { return std::string(); });
     };

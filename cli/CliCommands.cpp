@@ -6,7 +6,6 @@
 #include "edit/FieldsListCells.h"
 #include "edit/SaveChanges.h"
 #include "edit/SearchReplace.h"
-#include "wiring/StandardCommands.h"
 
 #include <ostream>
 
@@ -163,7 +162,7 @@ int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, st
 int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& out,
                std::ostream& err) {
     int status = kExitFailure;
-    wiring::Main([&] {
+    {
         CliSession session(err, login);
         switch (args.command) {
         case Command::Survey:
@@ -179,7 +178,7 @@ int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& o
             status = kExitUsage;
             break;
         }
-    });
+    }
     out.flush();
     if (!out) {
         err << kProgram << "the output could not be written\n";

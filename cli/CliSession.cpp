@@ -41,7 +41,7 @@ std::unique_ptr<win32::User32> RunningWindows(std::string& problem) {
 CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
     : settings_(RememberedSettings()), forms_(messages, settings_.get()),
       user32_(RunningWindows(windowsProblem_)), comdlg32_(forms_),
-      form_({forms_, objects_, *user32_, comdlg32_, shell32_}, wiring::StandardCommands()) {
+      form_(wiring::MainForm({forms_, objects_, *user32_, comdlg32_, shell32_})) {
     if (login.user) {
         forms_.SetLoginAnswer(*login.user, login.password.value_or(""));
     } else if (login.password) {

@@ -10,6 +10,9 @@
 
 namespace veltrano::wiring {
 
+namespace {
+
+// The commands and handlers of the subsystems, as the main window runs them.
 app::Commands StandardCommands() {
     app::Commands commands;
     commands.SurveyDatabase = [](app::frmHaupt& form) { scan::SurveyDatabase(form); };
@@ -24,9 +27,11 @@ app::Commands StandardCommands() {
     return commands;
 }
 
-void Main(const std::function<void()>& showMainWindow) {
+} // namespace
+
+app::frmHaupt MainForm(app::Platform platform) {
     scan::InitKonstantenArrays();
-    showMainWindow();
+    return app::frmHaupt(platform, StandardCommands());
 }
 
 } // namespace veltrano::wiring

@@ -2,14 +2,11 @@
 
 #include "app/frmHaupt.h"
 
-#include <functional>
-
 namespace veltrano::wiring {
 
-// The commands and handlers of the subsystems, as the main window runs them.
-app::Commands StandardCommands();
-
-// Start-up: fills the name tables, then shows the main window.
-void Main(const std::function<void()>& showMainWindow);
+// The main window's state as every front end starts it: the name tables filled (start-up does
+// that before the window shows) and the subsystems' commands wired to the front end's platform.
+// The front end loads it (Form_Load) once its views are attached.
+app::frmHaupt MainForm(app::Platform platform);
 
 } // namespace veltrano::wiring

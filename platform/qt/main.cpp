@@ -56,13 +56,10 @@ int Run(int argc, char* argv[]) {
     forms.ShowLogin = qt::ShowFrmLogin;
     forms.ShowAbout = [&](QWidget* parent) { qt::ShowFrmInfo(parent, forms, shell32); };
 
-    app::frmHaupt form({forms, objects, *user32, comdlg32, shell32}, wiring::StandardCommands());
-    std::unique_ptr<qt::MainWindow> window;
-    wiring::Main([&] {
-        window = std::make_unique<qt::MainWindow>(form);
-        forms.SetMainWindow(window.get());
-        window->show();
-    });
+    app::frmHaupt form = wiring::MainForm({forms, objects, *user32, comdlg32, shell32});
+    const auto window = std::make_unique<qt::MainWindow>(form);
+    forms.SetMainWindow(window.get());
+    window->show();
     if (!folderProblem.empty()) {
         forms.MsgBox("A running ACT! cannot be found: " + folderProblem, forms::vbExclamation);
     }

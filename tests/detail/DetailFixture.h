@@ -65,12 +65,7 @@ inline void WriteDetailDatabase(const fs::path& file) {
 class DetailWindow {
 public:
     DetailWindow() {
-        app::Commands commands;
-        commands.NodeClick = detail::OnNodeClick;
-        commands.ColumnClick = detail::OnColumnClick;
-        commands.ListDoubleClick = detail::OnListDoubleClick;
-        commands.CopyTable = detail::CopyTableToClipboard;
-        form = std::make_unique<app::frmHaupt>(platform.Get(), std::move(commands));
+        form.reset(new app::frmHaupt(platform.MainForm()));
         form->Load();
 
         const auto file = folder.Path() / "demo.dbf";

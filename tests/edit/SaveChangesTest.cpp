@@ -93,14 +93,6 @@ protected:
         form.Load();
         form.StatusBar.SetListener(&status);
     }
-    static app::Commands Wiring() {
-        app::Commands commands;
-        commands.NodeClick = detail::OnNodeClick;
-        commands.Replace = edit::ReplaceEntries;
-        commands.Save = edit::SaveChanges;
-        return commands;
-    }
-
     void SetUp() override { WriteTriggerDatabase(file); }
     void Survey() { scan::SurveyDatabase(form, file.string()); }
     // Every database here has a field 10 in both tables that the tests show.
@@ -179,7 +171,7 @@ protected:
     NoDialogs comdlg32;
     NoShell shell32;
     StatusTexts status;
-    app::frmHaupt form{app::Platform{forms, objects, windows, comdlg32, shell32}, Wiring()};
+    app::frmHaupt form{wiring::MainForm({forms, objects, windows, comdlg32, shell32})};
 };
 
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {

@@ -6,6 +6,7 @@
 #include "platform/actole/AutomationError.h"
 #include "platform/forms/ScriptedForms.h"
 #include "platform/win32/NoWindows.h"
+#include "wiring/StandardCommands.h"
 
 #include <functional>
 #include <string>
@@ -67,6 +68,8 @@ struct NullPlatform {
     NoShell shell32;
 
     app::Platform Get() { return {forms, objects, user32, comdlg32, shell32}; }
+    // The main window as the programs wire it, on this platform.
+    app::frmHaupt MainForm() { return wiring::MainForm(Get()); }
 };
 
 } // namespace veltrano::testsupport

@@ -23,14 +23,12 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         forms = std::make_unique<qt::QtForms>(settings);
-        app::Commands commands = wiring::StandardCommands();
-        commands.ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
-        commands.NodeClick = [this](app::frmHaupt& f) {
+        form.reset(new app::frmHaupt(
+            wiring::MainForm({*forms, null.objects, null.user32, null.comdlg32, null.shell32})));
+        form->Handlers().ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
+        form->Handlers().NodeClick = [this](app::frmHaupt& f) {
             clickedNodes.push_back(f.tvACT.SelectedItem());
         };
-        form = std::make_unique<app::frmHaupt>(
-            app::Platform{*forms, null.objects, null.user32, null.comdlg32, null.shell32},
-            commands);
         window = std::make_unique<qt::MainWindow>(*form);
         forms->SetMainWindow(window.get());
         window->show();
