@@ -3,7 +3,7 @@
 #include "bench/BenchDatabase.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "scan/SurveyDatabase.h"
-#include "wiring/StandardCommands.h"
+#include "wiring/MainForm.h"
 
 #include <stdexcept>
 

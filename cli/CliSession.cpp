@@ -4,7 +4,7 @@
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
 #include "scan/SurveyDatabase.h"
-#include "wiring/StandardCommands.h"
+#include "wiring/MainForm.h"
 
 #include <system_error>
 

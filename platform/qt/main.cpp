@@ -11,7 +11,7 @@
 #include "platform/win32/services/LinuxComDlg32.h"
 #include "platform/win32/services/LinuxShell32.h"
 #include "scan/SurveyDatabase.h"
-#include "wiring/StandardCommands.h"
+#include "wiring/MainForm.h"
 
 #include <QApplication>
 #include <QStringList>

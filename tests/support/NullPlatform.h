@@ -6,7 +6,7 @@
 #include "platform/actole/AutomationError.h"
 #include "platform/forms/ScriptedForms.h"
 #include "platform/win32/NoWindows.h"
-#include "wiring/StandardCommands.h"
+#include "wiring/MainForm.h"
 
 #include <functional>
 #include <string>

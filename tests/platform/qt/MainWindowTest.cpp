@@ -6,7 +6,7 @@
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 #include "support/NullPlatform.h"
-#include "wiring/StandardCommands.h"
+#include "wiring/MainForm.h"
 
 #include <QLabel>
 #include <QStatusBar>

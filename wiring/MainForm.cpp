@@ -1,4 +1,4 @@
-#include "wiring/StandardCommands.h"
+#include "wiring/MainForm.h"
 
 #include "detail/CopyTable.h"
 #include "detail/DetailListe.h"
