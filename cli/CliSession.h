@@ -7,8 +7,8 @@
 #include "cli/CliForms.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
 #include "platform/forms/IniSettingsStore.h"
-#include "platform/win32/services/LinuxComDlg32.h"
-#include "platform/win32/services/LinuxShell32.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
+#include "platform/win32/linux/LinuxShell32.h"
 
 #include <iosfwd>
 #include <memory>

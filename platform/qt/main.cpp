@@ -8,8 +8,8 @@
 #include "platform/win32/NoWindows.h"
 #include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/RegistrationFolder.h"
-#include "platform/win32/services/LinuxComDlg32.h"
-#include "platform/win32/services/LinuxShell32.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
+#include "platform/win32/linux/LinuxShell32.h"
 #include "scan/SurveyDatabase.h"
 #include "wiring/MainForm.h"
 

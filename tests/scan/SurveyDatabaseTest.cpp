@@ -7,7 +7,7 @@
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
 #include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/services/LinuxComDlg32.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
 #include "support/NullPlatform.h"
 #include "tools/StandInProcess.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/services/ProcessTable.h"
+#include "platform/win32/linux/ProcessTable.h"
 
 #include "platform/win32/Shell32.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/services/LinuxComDlg32.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
 
 #include <algorithm>
 #include <string_view>

@@ -5,7 +5,7 @@
 // 2 file not found, 3 path not found, 5 access denied, 31 no association).
 
 #include "platform/win32/Shell32.h"
-#include "platform/win32/services/ProcessTable.h"
+#include "platform/win32/linux/ProcessTable.h"
 
 #include <sys/types.h>
 

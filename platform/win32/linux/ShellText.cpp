@@ -1,4 +1,4 @@
-#include "platform/win32/services/ShellText.h"
+#include "platform/win32/linux/ShellText.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "platform/win32/services/Spawn.h"
+#include "platform/win32/linux/Spawn.h"
 
 #include <fcntl.h>
 #include <signal.h>

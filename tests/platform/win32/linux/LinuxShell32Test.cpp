@@ -1,4 +1,4 @@
-#include "platform/win32/services/LinuxShell32.h"
+#include "platform/win32/linux/LinuxShell32.h"
 #include "platform/forms/ScriptedForms.h"
 #include "support/TempFolder.h"
 #include "winsvc/clShellExecute.h"

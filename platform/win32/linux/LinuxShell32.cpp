@@ -1,7 +1,7 @@
-#include "platform/win32/services/LinuxShell32.h"
+#include "platform/win32/linux/LinuxShell32.h"
 
-#include "platform/win32/services/ShellText.h"
-#include "platform/win32/services/Spawn.h"
+#include "platform/win32/linux/ShellText.h"
+#include "platform/win32/linux/Spawn.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
