@@ -1,8 +1,8 @@
 #include "cli/CliSession.h"
 
 #include "platform/win32/NoWindows.h"
-#include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/RegistrationFolder.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "platform/win32/linux/RegistrationFolder.h"
 #include "scan/SurveyDatabase.h"
 #include "wiring/MainForm.h"
 

@@ -6,10 +6,10 @@
 #include "platform/qt/frmInfoDialog.h"
 #include "platform/qt/frmLoginDialog.h"
 #include "platform/win32/NoWindows.h"
-#include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/RegistrationFolder.h"
 #include "platform/win32/linux/LinuxComDlg32.h"
 #include "platform/win32/linux/LinuxShell32.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "platform/win32/linux/RegistrationFolder.h"
 #include "scan/SurveyDatabase.h"
 #include "wiring/MainForm.h"
 

@@ -6,8 +6,8 @@
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
-#include "platform/win32/RegisteredWindows.h"
 #include "platform/win32/linux/LinuxComDlg32.h"
+#include "platform/win32/linux/RegisteredWindows.h"
 #include "support/NullPlatform.h"
 #include "tools/StandInProcess.h"
 

@@ -7,7 +7,7 @@
 #include "platform/actole/standin/app/AppSocket.h"
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
 #include "platform/forms/ScriptedForms.h"
-#include "platform/win32/RegisteredWindows.h"
+#include "platform/win32/linux/RegisteredWindows.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

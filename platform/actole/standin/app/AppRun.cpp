@@ -4,8 +4,8 @@
 #include "platform/actole/standin/app/AppModel.h"
 #include "platform/actole/standin/app/AppServer.h"
 #include "platform/actole/standin/app/AppSocket.h"
-#include "platform/win32/RegistrationFolder.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/linux/RegistrationFolder.h"
+#include "platform/win32/linux/WindowRegistry.h"
 
 #include <cerrno>
 #include <csignal>

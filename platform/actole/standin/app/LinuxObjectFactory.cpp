@@ -2,8 +2,8 @@
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/standin/StandInEngine.h"
-#include "platform/win32/RegistrationFolder.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/linux/RegistrationFolder.h"
+#include "platform/win32/linux/WindowRegistry.h"
 
 #include <algorithm>
 #include <optional>

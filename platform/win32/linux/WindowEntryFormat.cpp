@@ -1,4 +1,4 @@
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/linux/WindowRegistry.h"
 
 #include <charconv>
 #include <map>

@@ -1,6 +1,6 @@
-#include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/RegistrationFolder.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "platform/win32/linux/RegistrationFolder.h"
+#include "platform/win32/linux/WindowRegistry.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>

@@ -1,5 +1,5 @@
-#include "platform/win32/WindowRegistry.h"
-#include "platform/win32/RegistrationFolder.h"
+#include "platform/win32/linux/WindowRegistry.h"
+#include "platform/win32/linux/RegistrationFolder.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "platform/win32/RegistrationFolder.h"
+#include "platform/win32/linux/RegistrationFolder.h"
 
 #include <cerrno>
 #include <cstdio>

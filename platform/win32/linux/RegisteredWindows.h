@@ -4,7 +4,7 @@
 // A window's handle is its program's pid.
 
 #include "platform/win32/User32.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/linux/WindowRegistry.h"
 
 #include <filesystem>
 #include <optional>
