@@ -5,7 +5,7 @@
 
 #include "app/frmHaupt.h"
 #include "cli/CliForms.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/forms/IniSettingsStore.h"
 #include "platform/win32/linux/LinuxComDlg32.h"
 #include "platform/win32/linux/LinuxShell32.h"

@@ -1,5 +1,5 @@
 #include "app/frmHaupt.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/forms/IniSettingsStore.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtForms.h"

@@ -5,7 +5,7 @@
 #include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/win32/linux/LinuxComDlg32.h"
 #include "platform/win32/linux/RegisteredWindows.h"
 #include "support/NullPlatform.h"

@@ -3,9 +3,9 @@
 #include "act/ActObjects.h"
 #include "act/clACTApplication.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/actole/standin/app/AppProtocol.h"
-#include "platform/actole/standin/app/AppSocket.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/AppProtocol.h"
+#include "platform/actole/standin/application/AppSocket.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/forms/ScriptedForms.h"
 #include "platform/win32/linux/RegisteredWindows.h"
 

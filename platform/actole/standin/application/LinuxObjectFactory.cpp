@@ -1,4 +1,4 @@
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/standin/StandInEngine.h"

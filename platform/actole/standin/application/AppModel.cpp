@@ -1,4 +1,4 @@
-#include "platform/actole/standin/app/AppModel.h"
+#include "platform/actole/standin/application/AppModel.h"
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/standin/FileValidation.h"

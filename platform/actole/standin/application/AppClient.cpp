@@ -1,8 +1,8 @@
-#include "platform/actole/standin/app/AppClient.h"
+#include "platform/actole/standin/application/AppClient.h"
 
 #include "platform/actole/AutomationError.h"
-#include "platform/actole/standin/app/AppProtocol.h"
-#include "platform/actole/standin/app/AppSocket.h"
+#include "platform/actole/standin/application/AppProtocol.h"
+#include "platform/actole/standin/application/AppSocket.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "platform/actole/standin/app/AppSocket.h"
+#include "platform/actole/standin/application/AppSocket.h"
 
-#include "platform/actole/standin/app/AppProtocol.h"
+#include "platform/actole/standin/application/AppProtocol.h"
 
 #include <cerrno>
 #include <cstring>

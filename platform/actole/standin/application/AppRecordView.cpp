@@ -1,4 +1,4 @@
-#include "platform/actole/standin/app/AppRecordView.h"
+#include "platform/actole/standin/application/AppRecordView.h"
 
 #include "platform/actole/standin/Sqlite.h"
 

@@ -4,7 +4,7 @@
 // object of the stand-in ACT! that registered last and still runs.
 
 #include "platform/actole/Dispatch.h"
-#include "platform/actole/standin/app/AppClient.h"
+#include "platform/actole/standin/application/AppClient.h"
 
 #include <filesystem>
 #include <string>

@@ -5,8 +5,8 @@
 // error reply, never an exception out of Handle.
 
 #include "platform/actole/standin/Sqlite.h"
-#include "platform/actole/standin/app/AppProtocol.h"
-#include "platform/actole/standin/app/AppRecordView.h"
+#include "platform/actole/standin/application/AppProtocol.h"
+#include "platform/actole/standin/application/AppRecordView.h"
 
 #include <chrono>
 #include <cstdint>

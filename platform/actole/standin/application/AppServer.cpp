@@ -1,4 +1,4 @@
-#include "platform/actole/standin/app/AppServer.h"
+#include "platform/actole/standin/application/AppServer.h"
 
 #include "platform/actole/AutomationError.h"
 

@@ -1,9 +1,9 @@
-#include "platform/actole/standin/app/AppRun.h"
+#include "platform/actole/standin/application/AppRun.h"
 
 #include "platform/actole/standin/StandInErrors.h"
-#include "platform/actole/standin/app/AppModel.h"
-#include "platform/actole/standin/app/AppServer.h"
-#include "platform/actole/standin/app/AppSocket.h"
+#include "platform/actole/standin/application/AppModel.h"
+#include "platform/actole/standin/application/AppServer.h"
+#include "platform/actole/standin/application/AppSocket.h"
 #include "platform/win32/linux/RegistrationFolder.h"
 #include "platform/win32/linux/WindowRegistry.h"
 

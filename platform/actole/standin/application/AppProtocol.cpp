@@ -1,4 +1,4 @@
-#include "platform/actole/standin/app/AppProtocol.h"
+#include "platform/actole/standin/application/AppProtocol.h"
 
 namespace veltrano::ole::standin::wire {
 

@@ -3,8 +3,8 @@
 // Serves the application's objects to the clients of its listening socket: one thread, poll()
 // over all connections, so a client that stops talking never holds up another one.
 
-#include "platform/actole/standin/app/AppModel.h"
-#include "platform/actole/standin/app/AppSocket.h"
+#include "platform/actole/standin/application/AppModel.h"
+#include "platform/actole/standin/application/AppSocket.h"
 
 #include <chrono>
 #include <cstddef>
