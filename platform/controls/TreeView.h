@@ -155,9 +155,9 @@ private:
     std::vector<std::unique_ptr<Node[]>> blocks_;
     std::int32_t count_ = 0;
     std::string arena_;
-    detail::StringPool tags_;
-    detail::StringPool images_;
-    detail::KeyIndex keys_;
+    internal::StringPool tags_;
+    internal::StringPool images_;
+    internal::KeyIndex keys_;
     Index firstRoot_ = 0;
     Index lastRoot_ = 0;
     std::int32_t rootCount_ = 0;
