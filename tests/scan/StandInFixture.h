@@ -9,7 +9,7 @@
 #include "platform/controls/TreeView.h"
 #include "platform/forms/ScriptedForms.h"
 #include "scan/modStrukturScan.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ protected:
         return tree.LastSibling(tree.Child(node));
     }
 
-    testsupport::TempDir folder_;
+    testsupport::TempFolder folder_;
     TreeView tree;
     controls::StatusBar status{{"Status"}};
     forms::ScriptedForms forms;

@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(db.IsOpen());
     }
 
-    TempDir dir;
+    TempFolder dir;
     fs::path file = dir.File("objects.dbf");
     act::Database db = NewDatabase();
 };

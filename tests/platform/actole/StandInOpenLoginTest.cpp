@@ -7,7 +7,7 @@ namespace {
 
 class StandInOpenLogin : public ::testing::Test {
 protected:
-    TempDir dir;
+    TempFolder dir;
     fs::path file = dir.File("team.dbf");
     act::Database db = NewDatabase();
 };
