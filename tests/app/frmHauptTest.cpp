@@ -13,9 +13,9 @@ namespace {
 using namespace veltrano;
 using app::frmHaupt;
 
-class MainWindowTest : public ::testing::Test {
+class frmHauptTest : public ::testing::Test {
 protected:
-    MainWindowTest() {
+    frmHauptTest() {
         commands.Search = [this](frmHaupt&) { ran.push_back("Search"); };
         commands.Replace = [this](frmHaupt&) { ran.push_back("Replace"); };
         commands.Save = [this](frmHaupt&) { ran.push_back("Save"); };
@@ -35,7 +35,7 @@ protected:
     std::vector<std::string> ran;
 };
 
-TEST_F(MainWindowTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
+TEST_F(frmHauptTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"SurveyDatabase", "&Survey Database"},
         {"CopyTable", "&Copy Table"},
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
     EXPECT_EQ(form->Toolbar.Count(), 8);
 }
 
-TEST_F(MainWindowTest, EditCommandsRunOnlyOnAFelderNode) {
+TEST_F(frmHauptTest, EditCommandsRunOnlyOnAFelderNode) {
     for (const char* key : {"Search", "Replace", "Save"}) {
         form->OnButtonClick(key); // empty tree
     }
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, EditCommandsRunOnlyOnAFelderNode) {
     EXPECT_EQ(ran, (std::vector<std::string>{"Search", "Replace", "Save"}));
 }
 
-TEST_F(MainWindowTest, BackAndForwardReselectRecordedNodes) {
+TEST_F(frmHauptTest, BackAndForwardReselectRecordedNodes) {
     const auto a = form->tvACT.Add(0, 0, "a", "a", "Datenbank");
     const auto b = form->tvACT.Add(a, 4, "", "b", "Tabelle");
     const auto c = form->tvACT.Add(b, 4, "", "c", "Tabelle");
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, BackAndForwardReselectRecordedNodes) {
     EXPECT_EQ(form->History.Count(), 3); // re-selection added nothing
 }
 
-TEST_F(MainWindowTest, SetReadySwitchesControlsAndPointer) {
+TEST_F(frmHauptTest, SetReadySwitchesControlsAndPointer) {
     form->SetReady(false);
     EXPECT_FALSE(form->tvACT.Enabled());
     EXPECT_FALSE(form->lvACT.Enabled());
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, SetReadySwitchesControlsAndPointer) {
     EXPECT_EQ(platform.forms.MousePointer(), forms::vbDefault);
 }
 
-TEST_F(MainWindowTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
+TEST_F(frmHauptTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
     form->Handlers().Info = [](frmHaupt&) { throw ole::AutomationError(429, "no server"); };
     form->OnButtonClick("Info");
     ASSERT_EQ(platform.forms.Messages().size(), 1u);
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
               "Fehlernummer: 51\r\nFehlerbeschreibung: Internal error");
 }
 
-TEST_F(MainWindowTest, ResizeKeepsTheMarginsAndTheMinimumSize) {
+TEST_F(frmHauptTest, ResizeKeepsTheMarginsAndTheMinimumSize) {
     form->Width = 12000;
     form->Height = 8000;
     form->ScaleWidth = 11800;
