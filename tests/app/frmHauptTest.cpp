@@ -1,7 +1,7 @@
 #include "app/frmHaupt.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/forms/ScriptedForms.h"
 #include "support/NullPlatform.h"
+#include "support/ScriptedForms.h"
 
 #include <gtest/gtest.h>
 

@@ -32,7 +32,7 @@ using namespace veltrano;
 using namespace veltrano::testsupport;
 namespace fs = std::filesystem;
 using ole::standin::TableAccessor;
-using Messages = std::vector<forms::MessageCall>;
+using Messages = std::vector<testsupport::MessageCall>;
 using Texts = std::vector<std::string>;
 using Triggers = std::pair<std::string, std::string>;
 
@@ -42,7 +42,7 @@ constexpr std::int32_t kCompany = 2; // the Contact rows by name: City, Company,
 constexpr std::int32_t kPhone = 3;
 constexpr std::int32_t kEntry = 6; // the trigger columns
 constexpr std::int32_t kExit = 7;
-const forms::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
+const testsupport::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
 const Triggers kOldCompany{"c:\\old\\company.exe", ""};
 
 class StatusTexts final : public controls::StatusBar::Listener {
@@ -115,7 +115,7 @@ protected:
         form.OnButtonClick("Save");
     }
     // The messages of the last save.
-    std::vector<forms::MessageCall> SaveMessages() const {
+    std::vector<testsupport::MessageCall> SaveMessages() const {
         const auto all = forms.Messages();
         return {all.begin() + static_cast<std::ptrdiff_t>(shown), all.end()};
     }
@@ -140,7 +140,7 @@ protected:
     }
     // A save of the Contact replace that changed nothing: these messages alone, the marks kept
     // (Company's entry, Phone's both), the file as before, the window ready.
-    void ExpectNothingSaved(const std::vector<forms::MessageCall>& messages) {
+    void ExpectNothingSaved(const std::vector<testsupport::MessageCall>& messages) {
         EXPECT_EQ(SaveMessages(), messages);
         EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true, false, true, true}));
         EXPECT_TRUE(Bytes(file) == before);
@@ -165,7 +165,7 @@ protected:
     fs::path file = folder.Path() / "Triggers.dbf";
     std::string before;
     std::size_t shown = 0;
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     FakeObjectFactory objects;
     ScriptedWindows windows;
     NoDialogs comdlg32;
@@ -266,14 +266,14 @@ TEST_F(SaveChangesTest, AnIdBeyondSixteenBitsOrAFileThatNoLongerOpensIsReported)
 TEST_F(SaveChangesTest, ADatabaseAskingForALoginIsOpenedWithTheLoginSequence) {
     fs::remove(file);
     WriteTriggerDatabase(file, true, true);
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     ReplaceIn("Contact");
-    forms.QueueLogin(forms::LoginAnswer{std::nullopt, std::nullopt, ""});
+    forms.QueueLogin(testsupport::LoginAnswer{std::nullopt, std::nullopt, ""});
     Save(); // cancelled: ends quietly
     ExpectNothingSaved({});
 
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "wrong"});
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "wrong"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     Save();
     const std::string refused = "Login failed.\r\nPlease enter your username and password for\r\n"
                                 "the ACT! database " +

@@ -70,7 +70,7 @@ TEST(ScanFailure, FailingTableAccessorPropagatesAndKeepsThePartialTree) {
                  {1136, "/data/fake.dbf"}, {1104, "Fake"}, {1106, ole::DispatchPtr(table)}}));
     TreeView tree;
     controls::StatusBar bar({"Status"});
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
 
     try {
         ScanDatabase(db, tree, bar.Panels("Status"), forms);
@@ -116,7 +116,7 @@ TEST(ScanFailure, PopupListNodeThatCannotBeAddedIsReportedAndSkipped) {
     const auto field = tree.Add(0, TreeView::tvwLast, "Contact 9", "Region", "Feld");
     RefusingListener refusing(field);
     tree.SetListener(&refusing);
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
 
     AddPopupList(tree, field, act::PopupList{}, forms);
 
@@ -124,7 +124,7 @@ TEST(ScanFailure, PopupListNodeThatCannotBeAddedIsReportedAndSkipped) {
     EXPECT_EQ(tree.Children(field), 0);
     EXPECT_EQ(
         forms.Messages(),
-        (std::vector<forms::MessageCall>{
+        (std::vector<testsupport::MessageCall>{
             {"Error in Method AddPopupList\r\nndStart=\"Region\"\r\nOut of memory", 48, ""}}));
 }
 

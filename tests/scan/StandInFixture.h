@@ -7,8 +7,8 @@
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TreeView.h"
-#include "platform/forms/ScriptedForms.h"
 #include "scan/modStrukturScan.h"
+#include "support/ScriptedForms.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ protected:
     testsupport::TempFolder folder_;
     TreeView tree;
     controls::StatusBar status{{"Status"}};
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
 
 private:
     int built_ = 0;

@@ -23,9 +23,9 @@ namespace {
 
 using namespace veltrano;
 namespace id = ole::dispid;
-using forms::LoginAnswer;
-using Messages = std::vector<forms::MessageCall>;
-using Settings = std::vector<forms::SavedSetting>;
+using testsupport::LoginAnswer;
+using Messages = std::vector<testsupport::MessageCall>;
+using Settings = std::vector<testsupport::SavedSetting>;
 using Texts = std::vector<std::string>;
 
 class RecordingDatabase final : public ole::Dispatch {
@@ -115,7 +115,7 @@ protected:
     void Survey(std::optional<std::string> chosen = {}) {
         scan::SurveyDatabase(window.form, chosen);
     }
-    forms::ScriptedForms& forms() { return platform.forms; }
+    testsupport::ScriptedForms& forms() { return platform.forms; }
     long CountOf(std::int32_t dispid) const {
         return std::count_if(database->calls.begin(), database->calls.end(),
                              [&](const auto& call) { return call.dispid == dispid; });
@@ -200,7 +200,7 @@ TEST_F(SurveyDatabaseTest, BlankNameAsksAgainAndSavesNothing) {
     }
     Survey(file.string());
 
-    const forms::MessageCall ask{
+    const testsupport::MessageCall ask{
         "Please enter your username for the ACT! database " + file.string(), 64, ""};
     EXPECT_EQ(forms().Messages(), (Messages{ask, ask}));
     EXPECT_EQ(forms().SavedSettings(), (Settings{{"Veltrano", "options", "username", "Chris"},
@@ -321,7 +321,7 @@ TEST_F(SurveyDatabaseTest, FailuresOfActAreReportedAndTheClosingStepsStillRun) {
     database.reset();
     Survey(file.string());
     ExpectClosingSteps();
-    const auto error = [](std::string text) { return forms::MessageCall{text, 48, ""}; };
+    const auto error = [](std::string text) { return testsupport::MessageCall{text, 48, ""}; };
     EXPECT_EQ(forms().Messages(),
               (Messages{error("Fehlernummer: 3420\r\nFehlerbeschreibung: Object invalid or no "
                               "longer set"),
@@ -341,7 +341,7 @@ protected:
     std::filesystem::path file = data.Path() / "Team.dbf";
     std::filesystem::path registration = runtime.Path() / "act-standin";
 
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     ole::standin::LinuxObjectFactory objects{registration};
     win32::RegisteredWindows user32{registration};
     win32::LinuxComDlg32 comdlg32{forms};
@@ -374,7 +374,7 @@ TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
     EXPECT_TRUE(forms.FileDialogsShown().empty());
     EXPECT_TRUE(forms.LoginsShown().empty());
     EXPECT_EQ(forms.Messages(),
-              (std::vector<forms::MessageCall>{
+              (std::vector<testsupport::MessageCall>{
                   {"Error while opening ACT!-databse " + file.string(), 48, ""}}));
     EXPECT_EQ(window.form.tvACT.Count(), 1);
     EXPECT_TRUE(window.Closed());
@@ -382,7 +382,7 @@ TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
 
 TEST_F(SurveyEndToEndTest, WithoutRunningActTheFileDialogIsShown) {
     forms.QueueFileDialog(std::vector<std::string>{file.string()});
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     scan::SurveyDatabase(window.form);
 
     EXPECT_EQ(forms.FileDialogsShown().size(), 1u);

@@ -4,8 +4,8 @@
 
 #include "app/Platform.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/forms/ScriptedForms.h"
 #include "platform/win32/NoWindows.h"
+#include "support/ScriptedForms.h"
 #include "wiring/MainForm.h"
 
 #include <functional>
@@ -61,7 +61,7 @@ public:
 };
 
 struct NullPlatform {
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     FakeObjectFactory objects;
     win32::NoWindows user32;
     NoDialogs comdlg32;

@@ -6,8 +6,8 @@
 #include "platform/actole/standin/application/AppProtocol.h"
 #include "platform/actole/standin/application/AppSocket.h"
 #include "platform/actole/standin/application/LinuxObjectFactory.h"
-#include "platform/forms/ScriptedForms.h"
 #include "platform/win32/linux/RegisteredWindows.h"
+#include "support/ScriptedForms.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ protected:
 
     ole::standin::LinuxObjectFactory factory{folder, {.replyTimeout = 10s}};
     win32::RegisteredWindows windows{folder};
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     act::clACTApplication application{factory, windows, forms};
 };
 

@@ -1,5 +1,5 @@
 #include "platform/win32/linux/LinuxComDlg32.h"
-#include "platform/forms/ScriptedForms.h"
+#include "support/ScriptedForms.h"
 #include "winsvc/clFileDialog.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ TEST(LinuxComDlg32Test, AnswerFillsTheBuffersOrIsRefusedWhenItDoesNotFit) {
 
 // The Survey Database tests take the dialog's title, filter and cancel through this layer.
 TEST(FileDialogOverFormsTest, AnswersReachThePropertiesUnlessTooLongForTheBuffer) {
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     LinuxComDlg32 comdlg{forms};
     winsvc::clFileDialog dialog{comdlg, forms};
     forms.QueueFileDialog(std::vector<std::string>{"/srv/act/Sales Team.dbf"});

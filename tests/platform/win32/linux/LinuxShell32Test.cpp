@@ -1,5 +1,5 @@
 #include "platform/win32/linux/LinuxShell32.h"
-#include "platform/forms/ScriptedForms.h"
+#include "support/ScriptedForms.h"
 #include "support/TempFolder.h"
 #include "winsvc/clShellExecute.h"
 
@@ -50,7 +50,7 @@ protected:
     testsupport::TempFolder temp;
     fs::path log = temp.Path() / "opener.log";
     fs::path opener = temp.Path() / "opener";
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
 
     // An opener that writes its arguments to the log and exits with `status`.
     LinuxShell32::Options Opener(int status) {

@@ -1,10 +1,12 @@
-#include "platform/forms/ScriptedForms.h"
+#include "support/ScriptedForms.h"
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
-namespace veltrano::forms {
+namespace veltrano::testsupport {
+
+using namespace forms;
 
 namespace {
 
@@ -194,4 +196,4 @@ std::size_t ScriptedForms::PendingAnswers() const noexcept {
     return msgBoxResults_.size() + inputs_.size() + logins_.size() + fileDialogs_.size();
 }
 
-} // namespace veltrano::forms
+} // namespace veltrano::testsupport

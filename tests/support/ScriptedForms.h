@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-namespace veltrano::forms {
+namespace veltrano::testsupport {
 
 enum class FormsCall {
     MsgBox,
@@ -40,9 +40,9 @@ struct RecordedCall {
     std::string app;
     std::string section;
     std::string key;
-    std::string value;    // saved value; the value GetSetting answered
-    LoginFormState login; // the login form as it was shown
-    FileDialogRequest fileDialog;
+    std::string value;           // saved value; the value GetSetting answered
+    forms::LoginFormState login; // the login form as it was shown
+    forms::FileDialogRequest fileDialog;
     bool unanswered = false; // its answer queue was empty
 };
 
@@ -74,24 +74,26 @@ struct LoginAnswer {
     std::optional<std::string> password;
     std::string tag = "ok";
 };
-using LoginScript = std::function<void(LoginFormState&)>;
+using LoginScript = std::function<void(forms::LoginFormState&)>;
 
-class ScriptedForms final : public FormsRuntime {
+class ScriptedForms final : public forms::FormsRuntime {
 public:
     // Settings in memory.
     ScriptedForms();
     // Settings in the given store, which must outlive this object.
-    explicit ScriptedForms(SettingsStore& settings);
+    explicit ScriptedForms(forms::SettingsStore& settings);
 
     void QueueMsgBoxResult(int result) { msgBoxResults_.push_back(result); }
     void QueueInput(std::string answer) { inputs_.push_back(std::move(answer)); }
     void QueueLogin(LoginAnswer answer) { logins_.emplace_back(std::move(answer)); }
     void QueueLogin(LoginScript script) { logins_.emplace_back(std::move(script)); }
-    void QueueFileDialog(FileDialogAnswer answer) { fileDialogs_.push_back(std::move(answer)); }
-    void SetVersion(AppVersion version) { version_ = version; }
+    void QueueFileDialog(forms::FileDialogAnswer answer) {
+        fileDialogs_.push_back(std::move(answer));
+    }
+    void SetVersion(forms::AppVersion version) { version_ = version; }
 
     // The settings behind GetSetting/SaveSetting (the in-memory map unless a store was given).
-    SettingsStore& Settings() noexcept { return *settings_; }
+    forms::SettingsStore& Settings() noexcept { return *settings_; }
 
     const std::vector<RecordedCall>& Calls() const noexcept { return calls_; }
     std::vector<FormsCall> CallKinds() const;
@@ -100,8 +102,8 @@ public:
     std::vector<InputCall> Inputs() const;
     std::vector<SavedSetting> SavedSettings() const;
     // The login form's texts each time it was shown, before the scripted answer.
-    std::vector<LoginFormState> LoginsShown() const;
-    std::vector<FileDialogRequest> FileDialogsShown() const;
+    std::vector<forms::LoginFormState> LoginsShown() const;
+    std::vector<forms::FileDialogRequest> FileDialogsShown() const;
     std::vector<int> MousePointers() const;
     std::size_t UnansweredCount() const;
     std::size_t AboutShownCount() const { return CallsOf(FormsCall::ShowAboutModal).size(); }
@@ -110,7 +112,8 @@ public:
     // Answers still queued; a finished test usually expects none.
     std::size_t PendingAnswers() const noexcept;
 
-    int MsgBox(std::string_view text, int style = vbOKOnly, std::string_view title = {}) override;
+    int MsgBox(std::string_view text, int style = forms::vbOKOnly,
+               std::string_view title = {}) override;
     std::string InputBox(std::string_view prompt, std::string_view title = {},
                          std::string_view defaultText = {}) override;
     void DoEvents() override { ++doEvents_; }
@@ -123,29 +126,29 @@ public:
     void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view value) override;
 
-    AppVersion Version() const override { return version_; }
+    forms::AppVersion Version() const override { return version_; }
     void SetMousePointer(int pointer) override;
     int MousePointer() const override { return mousePointer_; }
     void SetFocus(std::string_view control) override;
 
-    void ShowLoginModal(LoginFormState& state) override;
+    void ShowLoginModal(forms::LoginFormState& state) override;
     void ShowAboutModal() override;
-    FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
+    forms::FileDialogAnswer ShowFileDialog(const forms::FileDialogRequest& request) override;
 
 private:
     RecordedCall& Record(FormsCall kind);
 
-    MemorySettingsStore memory_;
-    SettingsStore* settings_;
+    forms::MemorySettingsStore memory_;
+    forms::SettingsStore* settings_;
     std::deque<int> msgBoxResults_;
     std::deque<std::string> inputs_;
     std::deque<std::variant<LoginAnswer, LoginScript>> logins_;
-    std::deque<FileDialogAnswer> fileDialogs_;
+    std::deque<forms::FileDialogAnswer> fileDialogs_;
     std::vector<RecordedCall> calls_;
     std::size_t doEvents_ = 0;
     std::string clipboard_;
-    int mousePointer_ = vbDefault;
-    AppVersion version_ = BuildVersion();
+    int mousePointer_ = forms::vbDefault;
+    forms::AppVersion version_ = forms::BuildVersion();
 };
 
-} // namespace veltrano::forms
+} // namespace veltrano::testsupport

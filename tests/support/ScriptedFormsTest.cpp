@@ -1,9 +1,11 @@
-#include "platform/forms/ScriptedForms.h"
+#include "support/ScriptedForms.h"
 
 #include <gtest/gtest.h>
 
-namespace veltrano::forms {
+namespace veltrano::testsupport {
 namespace {
+
+using namespace forms;
 
 TEST(ScriptedForms, AnswersFromQueuesInOrderThenSafeDefaultsAndRecordsEveryCall) {
     ScriptedForms forms;
@@ -64,4 +66,4 @@ TEST(ScriptedForms, LoginAnswersRecordWhatTheFormShowed) {
 }
 
 } // namespace
-} // namespace veltrano::forms
+} // namespace veltrano::testsupport
