@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 #include "platform/controls/TreeStorage.h"
 
 #include <array>
@@ -48,7 +49,7 @@ public:
 
     TreeView();
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
 
     // Nodes.Add(relative, relationship, key, text, image). relative 0 appends a top-level node;
     // otherwise tvwChild appends a last child of relative, and tvwFirst, tvwLast, tvwNext and
