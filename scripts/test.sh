@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the CI build (warnings are errors) and the
-# address/undefined-behaviour sanitizer build.
+# Sets up, builds and runs every test: the build without Qt (core, command line, stand-in ACT!),
+# the CI build (warnings are errors) and the address/undefined-behaviour sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 jobs=$(nproc)
 
-for preset in ci asan; do
+for preset in noqt ci asan; do
   echo "== $preset: configure and build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
