@@ -26,6 +26,14 @@ std::optional<std::string> ChooseDatabaseFile(app::frmHaupt& form) {
     return dialog.FileName();
 }
 
+// The list showed nodes of the tree that the scan replaces: it goes with them.
+void ScanIntoWindow(app::frmHaupt& form, Database& db) {
+    form.lvACT.ListItemsClear();
+    form.lvACT.ColumnHeadersClear();
+    form.SetListSource(0);
+    scan::ScanDatabase(db, form.tvACT, *form.StatusPanel, form.Forms());
+}
+
 void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
                  const std::optional<std::string>& chosenFile) {
     auto& forms = form.Forms();
@@ -42,7 +50,7 @@ void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
                              forms::vbExclamation);
                 return;
             }
-            scan::ScanDatabase(db, form.tvACT, status, forms);
+            ScanIntoWindow(form, db);
             return;
         }
     }
@@ -72,7 +80,7 @@ void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
         forms.MsgBox("Error while opening ACT!-databse " + path, forms::vbExclamation);
         return;
     }
-    scan::ScanDatabase(db, form.tvACT, status, forms);
+    ScanIntoWindow(form, db);
 }
 
 } // namespace

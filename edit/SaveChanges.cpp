@@ -52,9 +52,11 @@ std::optional<std::string> ChangedText(const ListView& list, std::int32_t row, s
     return cell.bold ? std::optional<std::string>(cell.text) : std::nullopt;
 }
 
-// The table whose Fields node is selected; nullptr when its name is none of the seven.
-const scan::TabellenEintrag* ShownTable(const TreeView& tree, std::string& name) {
-    name = std::string(tree.Text(tree.Parent(tree.SelectedItem())));
+// The table of the Fields list shown, whatever the tree selects now; nullptr when its name is
+// none of the seven.
+const scan::TabellenEintrag* ShownTable(const app::frmHaupt& form, std::string& name) {
+    const TreeView& tree = form.tvACT;
+    name = std::string(tree.Text(tree.Parent(form.ShownFieldsNode())));
     for (const auto& table : scan::kTabellen) {
         if (table.text == name) {
             return &table;
@@ -70,7 +72,7 @@ std::optional<SaveJob> ReadSaveJob(app::frmHaupt& form) {
     job.path = std::string(form.tvACT.Key(1));
 
     std::string tableName;
-    job.table = ShownTable(form.tvACT, tableName);
+    job.table = ShownTable(form, tableName);
     if (job.table == nullptr) {
         app::ReportError(form.Forms(), ole::errors::kInvalidProcedureCall,
                          "Unknown table \"" + tableName + "\": its fields cannot be saved.");
@@ -193,6 +195,9 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
 } // namespace
 
 void SaveChanges(app::frmHaupt& form) {
+    if (form.ShownFieldsNode() == 0) {
+        return; // no Fields list of this tree is shown: nothing belongs to any table
+    }
     auto& forms = form.Forms();
     std::optional<act::clACTApplication> wrapper;
     act::Database db;

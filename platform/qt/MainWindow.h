@@ -28,9 +28,12 @@ public:
     StructureTree& Tree() noexcept { return *tree_; }
     ReportList& List() noexcept { return *list_; }
     QLabel& StatusText() noexcept { return *status_; }
+    QLabel& ChangesText() noexcept { return *changes_; }
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -47,6 +50,7 @@ private:
     StructureTree* tree_;
     ReportList* list_;
     QLabel* status_;
+    QLabel* changes_;
     QWidget* client_;
     bool relayingOut_ = false;
 };

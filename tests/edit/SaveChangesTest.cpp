@@ -47,8 +47,10 @@ const Triggers kOldCompany{"c:\\old\\company.exe", ""};
 
 class StatusTexts final : public controls::StatusBar::Listener {
 public:
-    void PanelTextChanged(const std::string&, const std::string& text) override {
-        texts.push_back(text);
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            texts.push_back(text);
+        }
     }
     std::vector<std::string> texts;
 };
@@ -181,6 +183,27 @@ protected:
     StatusTexts status;
     app::frmHaupt form{app::Platform{forms, objects, windows, comdlg32, shell32}, Wiring()};
 };
+
+TEST_F(SaveChangesTest, TheListShownDecidesTheTableWhateverTheTreeSelects) {
+    ReplaceIn("Contact");
+    // The tree moved to Group's Fields node without the list following it.
+    form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey("Group 10")));
+    Save();
+    EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
+    EXPECT_EQ(Stored(kGroup, 10), Triggers("c:\\old\\r.exe", ""));
+    EXPECT_EQ(Stored(kContact, 10), Triggers("d:\\new\\company.exe", ""));
+
+    // A new survey takes the list with the tree it belonged to: Save has nothing to write.
+    ReplaceIn("Contact");
+    Survey();
+    EXPECT_EQ(form.lvACT.RowCount(), 0);
+    EXPECT_EQ(form.lvACT.ColumnCount(), 0);
+    EXPECT_EQ(form.ShownFieldsNode(), 0);
+    form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey("Contact 10")));
+    Save();
+    EXPECT_TRUE(SaveMessages().empty());
+    EXPECT_TRUE(Bytes(file) == before);
+}
 
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {
     ReplaceIn("Contact");
