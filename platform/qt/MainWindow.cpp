@@ -8,6 +8,7 @@
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
@@ -44,6 +45,24 @@ MainWindow::MainWindow(app::frmHaupt& form, QWidget* parent)
     statusBar()->setFixedHeight(Twips(*this).ToPixelsY(app::frmHaupt::kStatusBarHeight));
     form_.StatusBar.SetListener(this);
 
+    // The busy switch disables the tree first and enables it first: the focus it takes away
+    // from the user's control comes back once the window is ready again.
+    connect(tree_, &StructureTree::enabledAboutToChange, this, [this](bool enabled) {
+        if (!enabled) {
+            QWidget* focused = QApplication::focusWidget();
+            focusBeforeBusy_ = focused != nullptr && isAncestorOf(focused) ? focused : nullptr;
+        } else if (focusBeforeBusy_ != nullptr) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (focusBeforeBusy_ != nullptr && focusBeforeBusy_->isEnabled()) {
+                        focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
+                    }
+                    focusBeforeBusy_ = nullptr;
+                },
+                Qt::QueuedConnection);
+        }
+    });
     connect(buttons_, &ButtonBar::buttonClicked, this,
             [this](const QString& key) { Forward([&] { form_.OnButtonClick(ToCore(key)); }); });
     connect(tree_, &StructureTree::nodeClicked, this,

@@ -4,6 +4,7 @@
 #include "platform/controls/StatusBar.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 
@@ -53,6 +54,7 @@ private:
     QLabel* changes_;
     QWidget* client_;
     bool relayingOut_ = false;
+    QPointer<QWidget> focusBeforeBusy_;
 };
 
 } // namespace veltrano::qt

@@ -31,7 +31,10 @@ StructureTree::StructureTree(controls::TreeView& tree, QHash<QString, QIcon> ico
     connect(&model_, &TreeModel::expandRequested, this, &StructureTree::OnExpandRequested);
     connect(&model_, &TreeModel::scrollRequested, this,
             [this](const QModelIndex& index) { scrollTo(index); });
-    connect(&model_, &TreeModel::enabledChanged, this, &QWidget::setEnabled);
+    connect(&model_, &TreeModel::enabledChanged, this, [this](bool enabled) {
+        emit enabledAboutToChange(enabled);
+        setEnabled(enabled);
+    });
 }
 
 void StructureTree::mousePressEvent(QMouseEvent* event) {

@@ -22,6 +22,8 @@ signals:
     // control's selection is already that node. Once per change, never for a selection that
     // the control itself set.
     void nodeClicked();
+    // The control is about to be enabled or disabled; focus has not moved yet.
+    void enabledAboutToChange(bool enabled);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

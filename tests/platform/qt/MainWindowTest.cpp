@@ -179,6 +179,7 @@ private slots:
         t.EnsureVisible(groupFields);
 
         auto& tree = window->Tree();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         tree.setFocus();
         const QRect rect = tree.visualRect(tree.Model().IndexOf(contactFields));
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
@@ -191,6 +192,7 @@ private slots:
         QTRY_COMPARE(form->lvACT.ColumnCount(), 16);
         QCOMPARE(form->lvACT.Text(1), std::string("Region"));
         QCOMPARE(clickedNodes, (std::vector<TreeView::Index>{contactFields, group, groupFields}));
+        QTRY_VERIFY(tree.hasFocus()); // the busy switch gave it back
 
         form->lvACT.SetSubItemBold(1, 6, true); // as Replace leaves it
         QString asked;
