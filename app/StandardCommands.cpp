@@ -15,8 +15,8 @@ Commands StandardCommands() {
     commands.SurveyDatabase = [](frmHaupt& form) { act::SurveyDatabase(form); };
     commands.CopyTable = detail::CopyTableToClipboard;
     commands.Search = edit::SearchEntries;
-    commands.Replace = edit::ReplaceEntries;
-    commands.Save = edit::SaveChanges;
+    commands.Replace = [](frmHaupt& form) { edit::ReplaceEntries(form); };
+    commands.Save = [](frmHaupt& form) { edit::SaveChanges(form); };
     commands.Info = [](frmHaupt& form) { form.Forms().ShowAboutModal(); };
     commands.NodeClick = detail::OnNodeClick;
     commands.ColumnClick = detail::OnColumnClick;

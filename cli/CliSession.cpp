@@ -53,11 +53,18 @@ CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
 }
 
 SurveyResult CliSession::Survey(const std::optional<std::string>& database) {
-    act::SurveyDatabase(form_, database);
-    if (form_.tvACT.Count() == 0) {
+    switch (act::SurveyDatabase(form_, database)) {
+    case act::SurveyOutcome::Read:
+        return SurveyResult::Read;
+    case act::SurveyOutcome::ReadWithFailures:
+        return SurveyResult::ReadWithFailures;
+    case act::SurveyOutcome::Cancelled:
+        // The only dialog the command line cancels is the one that asks for a file.
         return forms_.FileDialogAsked() ? SurveyResult::NoDatabase : SurveyResult::NotRead;
+    case act::SurveyOutcome::NotOpened:
+        break;
     }
-    return forms_.FailureReported() ? SurveyResult::ReadWithFailures : SurveyResult::Read;
+    return SurveyResult::NotRead;
 }
 
 } // namespace veltrano::cli

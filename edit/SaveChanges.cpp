@@ -131,19 +131,19 @@ void ReportBatchFailure(forms::FormsRuntime& forms, std::string_view first, std:
 
 // Everything between the busy switch and the closing steps; returns early on every refusal
 // and failure that it reports itself.
-void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Database& db,
-                 act::Fields& fields) {
+SaveResult OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Database& db,
+                       act::Fields& fields) {
     auto& forms = form.Forms();
     auto& status = *form.StatusPanel;
 
     const auto job = ReadSaveJob(form);
     if (!job) {
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     if (wrapper.ACTgestartet() && Lowered(wrapper.ACTDatenbank()) == Lowered(job->path)) {
         forms.MsgBox(kMessageCloseAct, forms::vbInformation);
-        return;
+        return SaveResult{SaveResult::Outcome::Refused};
     }
 
     status.SetText(kStatusOpening);
@@ -151,11 +151,11 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
     db.Open(job->path);
     if (db.LoginRequired()) {
         if (act::RunLoginSequence(db, job->path, status, forms) == act::LoginResult::Cancelled) {
-            return;
+            return SaveResult{SaveResult::Outcome::Cancelled};
         }
     } else if (!db.IsOpen()) {
         forms.MsgBox("Error while opening ACT! database " + job->path, forms::vbExclamation);
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     status.SetText(kStatusEnteringBatch);
@@ -164,7 +164,7 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
     if (!fields.BeginBatch()) {
         ReportBatchFailure(forms, "Can't save Data.", "Problem while entering in batch mode.",
                            fields.LastError());
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     status.SetText(kStatusSaving);
@@ -184,19 +184,21 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
     if (!fields.EndBatch()) {
         ReportBatchFailure(forms, "Problem while saving Data.", "Can't end batch mode.",
                            fields.LastError());
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     MarkSaved(form, *job);
     forms.MsgBox(std::to_string(job->changeCount) + std::string(kMessageSaved),
                  forms::vbInformation);
+    return {SaveResult::Outcome::Saved, job->changeCount};
 }
 
 } // namespace
 
-void SaveChanges(app::frmHaupt& form) {
+SaveResult SaveChanges(app::frmHaupt& form) {
     if (form.ShownFieldsNode() == 0) {
-        return; // no Fields list of this tree is shown: nothing belongs to any table
+        // No Fields list of this tree is shown: nothing belongs to any table.
+        return {SaveResult::Outcome::NothingShown};
     }
     auto& forms = form.Forms();
     std::optional<act::clACTApplication> wrapper;
@@ -217,7 +219,7 @@ void SaveChanges(app::frmHaupt& form) {
         form.SetReady(false);
         wrapper.emplace(form.Services().objects, form.Services().user32, forms);
         db = act::Database(form.Services().objects.CreateDatabase());
-        OpenAndSave(form, *wrapper, db, fields);
+        return OpenAndSave(form, *wrapper, db, fields);
     } catch (...) {
         // Closing first rolls the batch back and gives up the write lock before the user reads
         // the report.
@@ -225,6 +227,7 @@ void SaveChanges(app::frmHaupt& form) {
         act::CloseDatabase(db, forms);
         app::ReportCurrentException(forms);
     }
+    return {SaveResult::Outcome::Failed};
 }
 
 } // namespace veltrano::edit

@@ -45,6 +45,8 @@ constexpr std::int32_t kExit = 7;
 const forms::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
 const Triggers kOldCompany{"c:\\old\\company.exe", ""};
 
+using Outcome = edit::SaveResult::Outcome;
+
 class StatusTexts final : public controls::StatusBar::Listener {
 public:
     void PanelTextChanged(const std::string& key, const std::string& text) override {
@@ -95,11 +97,11 @@ protected:
         form.Load();
         form.StatusBar.SetListener(&status);
     }
-    static app::Commands Wiring() {
+    app::Commands Wiring() {
         app::Commands commands;
         commands.NodeClick = detail::OnNodeClick;
-        commands.Replace = edit::ReplaceEntries;
-        commands.Save = edit::SaveChanges;
+        commands.Replace = [](app::frmHaupt& f) { edit::ReplaceEntries(f); };
+        commands.Save = [this](app::frmHaupt& f) { result = edit::SaveChanges(f); };
         return commands;
     }
 
@@ -119,6 +121,7 @@ protected:
         form.OnButtonClick("Replace");
     }
     void Save() {
+        result = {};
         status.texts.clear();
         before = Bytes(file);
         shown = forms.Messages().size();
@@ -150,7 +153,9 @@ protected:
     }
     // A save of the Contact replace that changed nothing: these messages alone, the marks kept
     // (Company's entry, Phone's both), the file as before, the window ready.
-    void ExpectNothingSaved(const std::vector<forms::MessageCall>& messages) {
+    void ExpectNothingSaved(const std::vector<forms::MessageCall>& messages,
+                            Outcome outcome = Outcome::Failed) {
+        EXPECT_EQ(result.outcome, outcome);
         EXPECT_EQ(SaveMessages(), messages);
         EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true, false, true, true}));
         EXPECT_TRUE(Bytes(file) == before);
@@ -175,6 +180,7 @@ protected:
     fs::path file = folder.Path() / "Triggers.dbf";
     std::string before;
     std::size_t shown = 0;
+    edit::SaveResult result;
     forms::ScriptedForms forms;
     FakeObjectFactory objects;
     ScriptedWindows windows;
@@ -203,6 +209,7 @@ TEST_F(SaveChangesTest, TheListShownDecidesTheTableWhateverTheTreeSelects) {
     Save();
     EXPECT_TRUE(SaveMessages().empty());
     EXPECT_TRUE(Bytes(file) == before);
+    EXPECT_EQ(edit::SaveChanges(form).outcome, Outcome::NothingShown); // nor when called
 }
 
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {
@@ -211,6 +218,8 @@ TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway)
     Save();
     // Company's entry counts 1, Phone's row with both triggers counts 2.
     EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_EQ(result.count, 3);
     EXPECT_EQ(status.texts,
               (Texts{"Opening current ACT! database...", "Opening ACT! database...",
                      "Entering batch mode...", "Saving changes...", "Ending batch mode...", ""}));
@@ -301,7 +310,7 @@ TEST_F(SaveChangesTest, ADatabaseAskingForALoginIsOpenedWithTheLoginSequence) {
     ReplaceIn("Contact");
     forms.QueueLogin(forms::LoginAnswer{std::nullopt, std::nullopt, ""});
     Save(); // cancelled: ends quietly
-    ExpectNothingSaved({});
+    ExpectNothingSaved({}, Outcome::Cancelled);
 
     forms.QueueLogin(forms::LoginAnswer{"Chris", "wrong"});
     forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
@@ -327,7 +336,8 @@ TEST_F(SaveChangesTest, RefusedWhileActHasThisDatabaseOpenInAnyLetterCase) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     application->Returns("GetOpenDBName", upper);
     Save();
-    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}});
+    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}},
+                       Outcome::Refused);
     EXPECT_EQ(status.texts, (Texts{"Opening current ACT! database...", ""})); // nothing opened
     EXPECT_EQ(application.use_count(), 1) << "the application object was kept";
 
