@@ -53,11 +53,18 @@ CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
 }
 
 SurveyResult CliSession::Survey(const std::optional<std::string>& database) {
-    scan::SurveyDatabase(form_, database);
-    if (form_.tvACT.Count() == 0) {
+    switch (scan::SurveyDatabase(form_, database)) {
+    case scan::SurveyOutcome::Read:
+        return SurveyResult::Read;
+    case scan::SurveyOutcome::ReadWithFailures:
+        return SurveyResult::ReadWithFailures;
+    case scan::SurveyOutcome::Cancelled:
+        // The only dialog the command line cancels is the one that asks for a file.
         return forms_.FileDialogAsked() ? SurveyResult::NoDatabase : SurveyResult::NotRead;
+    case scan::SurveyOutcome::NotOpened:
+        break;
     }
-    return forms_.FailureReported() ? SurveyResult::ReadWithFailures : SurveyResult::Read;
+    return SurveyResult::NotRead;
 }
 
 } // namespace veltrano::cli

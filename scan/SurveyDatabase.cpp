@@ -31,8 +31,17 @@ std::optional<std::string> ChooseDatabaseFile(app::frmHaupt& form) {
     return dialog.FileName();
 }
 
-void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
-                 const std::optional<std::string>& chosenFile) {
+// The list showed nodes of the tree that the scan replaces: it goes with them.
+SurveyOutcome ScanIntoWindow(app::frmHaupt& form, Database& db) {
+    form.lvACT.ListItemsClear();
+    form.lvACT.ColumnHeadersClear();
+    form.SetListSource(0);
+    const auto reported = scan::ScanDatabase(db, form.tvACT, *form.StatusPanel, form.Forms());
+    return reported == 0 ? SurveyOutcome::Read : SurveyOutcome::ReadWithFailures;
+}
+
+SurveyOutcome OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
+                          const std::optional<std::string>& chosenFile) {
     auto& forms = form.Forms();
     auto& status = *form.StatusPanel;
 
@@ -45,10 +54,9 @@ void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
             if (!db.IsOpen()) {
                 forms.MsgBox("Error while opening ACT!-databse " + runningPath,
                              forms::vbExclamation);
-                return;
+                return SurveyOutcome::NotOpened;
             }
-            scan::ScanDatabase(db, form.tvACT, status, forms);
-            return;
+            return ScanIntoWindow(form, db);
         }
     }
 
@@ -60,7 +68,7 @@ void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
         forms.DoEvents();
         auto chosen = ChooseDatabaseFile(form);
         if (!chosen) {
-            return;
+            return SurveyOutcome::Cancelled;
         }
         path = std::move(*chosen);
     }
@@ -71,58 +79,73 @@ void OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Database& db,
 
     if (db.LoginRequired()) {
         if (RunLoginSequence(db, path, status, forms) == LoginResult::Cancelled) {
-            return;
+            return SurveyOutcome::Cancelled;
         }
     } else if (!db.IsOpen()) {
         forms.MsgBox("Error while opening ACT!-databse " + path, forms::vbExclamation);
-        return;
+        return SurveyOutcome::NotOpened;
     }
-    scan::ScanDatabase(db, form.tvACT, status, forms);
+    return ScanIntoWindow(form, db);
 }
 
 } // namespace
 
-void CloseDatabase(Database& db, forms::FormsRuntime& forms) {
+bool CloseDatabase(Database& db, forms::FormsRuntime& forms) {
     if (!db) {
-        return;
+        return true;
     }
+    bool closed = true;
     try {
         if (db.IsOpen()) {
             db.Close();
         }
     } catch (...) {
         app::ReportCurrentException(forms);
+        closed = false;
     }
     db.Release();
+    return closed;
 }
 
-void SurveyDatabase(app::frmHaupt& form, const std::optional<std::string>& chosenFile) {
+SurveyOutcome SurveyDatabase(app::frmHaupt& form, const std::optional<std::string>& chosenFile) {
     auto& forms = form.Forms();
-    std::optional<clACTApplication> wrapper;
-    Database db;
+    const auto treeBefore = form.tvACT.Generation();
+    SurveyOutcome outcome = SurveyOutcome::NotOpened;
+    bool closingReported = false;
+    {
+        std::optional<clACTApplication> wrapper;
+        Database db;
+        const base::ClosingSteps closing(app::StepReport(forms), [&] {
+            closingReported = !CloseDatabase(db, forms);
+            wrapper.reset();
+            try {
+                form.StatusPanel->SetText("");
+                form.History.Clear();
+                form.UpdateHistoryButtons();
+                form.SetReady(true);
+            } catch (...) {
+                app::ReportCurrentException(forms);
+                closingReported = true;
+            }
+        });
 
-    const base::ClosingSteps closing(app::StepReport(forms), [&] {
-        CloseDatabase(db, forms);
-        wrapper.reset();
         try {
-            form.StatusPanel->SetText("");
-            form.History.Clear();
-            form.UpdateHistoryButtons();
-            form.SetReady(true);
+            wrapper.emplace(form.Services().objects, form.Services().user32, forms);
+            db = Database(form.Services().objects.CreateDatabase());
+            form.StatusPanel->SetText("Opening current ACT! database...");
+            form.SetReady(false);
+            outcome = OpenAndScan(form, *wrapper, db, chosenFile);
         } catch (...) {
             app::ReportCurrentException(forms);
+            // A scan that failed half-way leaves what it read.
+            outcome = form.tvACT.Generation() != treeBefore ? SurveyOutcome::ReadWithFailures
+                                                            : SurveyOutcome::NotOpened;
         }
-    });
-
-    try {
-        wrapper.emplace(form.Services().objects, form.Services().user32, forms);
-        db = Database(form.Services().objects.CreateDatabase());
-        form.StatusPanel->SetText("Opening current ACT! database...");
-        form.SetReady(false);
-        OpenAndScan(form, *wrapper, db, chosenFile);
-    } catch (...) {
-        app::ReportCurrentException(forms);
     }
+    if (closingReported && outcome == SurveyOutcome::Read) {
+        return SurveyOutcome::ReadWithFailures;
+    }
+    return outcome;
 }
 
 } // namespace veltrano::scan

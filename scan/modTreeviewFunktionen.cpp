@@ -74,8 +74,8 @@ void EigenschaftInTreeview(TreeView& tree, TreeView::Index parent, std::string_v
     AddTaggedChild(tree, parent, {}, text, "Eigenschaft");
 }
 
-void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
-                    std::int32_t id, forms::FormsRuntime& forms) {
+std::int32_t FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
+                            std::int32_t id, forms::FormsRuntime& forms) {
     // ACT! addresses fields by 16-bit IDs; id holds the value Fields.FieldID gave.
     const auto fieldId = static_cast<std::int16_t>(id);
     const std::string tableName{tree.Text(tree.Parent(fieldsNode))};
@@ -101,7 +101,7 @@ void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fie
 
     if (!fields.HasPopupList(fieldId)) {
         EigenschaftInTreeview(tree, field, "PopupCount", "-1");
-        return;
+        return 0;
     }
 
     std::optional<RecordedError> error;
@@ -114,14 +114,13 @@ void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fie
 
     if (error) {
         forms.MsgBox(FeldFehlerMeldung(*error, fields.Name(fieldId), id), forms::vbExclamation);
-        AddPopupList(tree, field, act::PopupList{}, forms);
-    } else {
-        AddPopupList(tree, field, fields.GetPopupList(fieldId, 0), forms);
+        return 1 + AddPopupList(tree, field, act::PopupList{}, forms);
     }
+    return AddPopupList(tree, field, fields.GetPopupList(fieldId, 0), forms);
 }
 
-void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
-                  forms::FormsRuntime& forms) {
+std::int32_t AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
+                          forms::FormsRuntime& forms) {
     TreeView::Index listNode = 0;
     std::optional<RecordedError> error;
     try {
@@ -133,7 +132,7 @@ void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list
     }
     if (error) {
         forms.MsgBox(PopupFehlerMeldung(*error, tree.Text(fieldNode)), forms::vbExclamation);
-        return;
+        return 1;
     }
     tree.SetTag(listNode, "PopupListe");
 
@@ -141,11 +140,13 @@ void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list
         const TreeView::Index item = AddPopupItem(tree, listNode, 0);
         EigenschaftInTreeview(tree, item, "Value", "Error");
         EigenschaftInTreeview(tree, item, "Remark", "Corrupt Popup");
-        return;
+        return 0;
     }
 
+    std::int32_t reported = 0;
     std::int16_t count = list.Count();
     if (count > kPopupListMaxEntries) {
+        ++reported;
         forms.MsgBox(
             ZuVieleEintraegeMeldung(tree.Text(fieldNode), tree.Key(fieldNode), list.Count()),
             forms::vbExclamation);
@@ -156,6 +157,7 @@ void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list
         EigenschaftInTreeview(tree, item, "Value", list.Value(position));
         EigenschaftInTreeview(tree, item, "Remark", list.Remark(position));
     }
+    return reported;
 }
 
 } // namespace veltrano::scan

@@ -18,8 +18,8 @@ app::Commands StandardCommands() {
     commands.SurveyDatabase = [](app::frmHaupt& form) { scan::SurveyDatabase(form); };
     commands.CopyTable = detail::CopyTableToClipboard;
     commands.Search = edit::SearchEntries;
-    commands.Replace = edit::ReplaceEntries;
-    commands.Save = edit::SaveChanges;
+    commands.Replace = [](app::frmHaupt& form) { edit::ReplaceEntries(form); };
+    commands.Save = [](app::frmHaupt& form) { edit::SaveChanges(form); };
     commands.Info = [](app::frmHaupt& form) { form.Forms().ShowAboutModal(); };
     commands.NodeClick = detail::OnNodeClick;
     commands.ColumnClick = detail::OnColumnClick;

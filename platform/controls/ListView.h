@@ -95,6 +95,8 @@ public:
     const std::string& Text(std::int32_t row) const;
     // Sub-items 1 .. ColumnCount()-1; others raise ControlError 380. Unset sub-items read "".
     const SubItem& GetSubItem(std::int32_t row, std::int32_t sub) const;
+    // Sub-items whose Bold is set, in all rows.
+    std::int32_t BoldSubItemCount() const noexcept;
     void SetSubItemText(std::int32_t row, std::int32_t sub, std::string_view text);
     void SetSubItemBold(std::int32_t row, std::int32_t sub, bool bold);
     void SetSubItemTag(std::int32_t row, std::int32_t sub, std::string_view tag);

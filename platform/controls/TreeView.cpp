@@ -191,6 +191,7 @@ void TreeView::Clear() {
     firstRoot_ = lastRoot_ = 0;
     rootCount_ = 0;
     selected_ = 0;
+    ++generation_;
     ForgetCursors();
     if (listener_ != nullptr) {
         listener_->TreeCleared();

@@ -58,6 +58,8 @@ public:
     Index Add(Index relative, int relationship, std::string_view key, std::string_view text,
               std::string_view image = {});
     void Clear();
+    // Counts the Clear calls, so that a saved index can tell a node of an earlier tree.
+    std::uint64_t Generation() const noexcept { return generation_; }
     std::int32_t Count() const noexcept;
     bool Exists(Index node) const noexcept { return node >= 1 && node <= Count(); }
     // Lookup by key: 0 when absent.
@@ -163,6 +165,7 @@ private:
     Index lastRoot_ = 0;
     std::int32_t rootCount_ = 0;
     Index selected_ = 0;
+    std::uint64_t generation_ = 0;
     int labelEdit_ = tvwAutomatic;
     bool enabled_ = true;
     Listener* listener_ = nullptr;

@@ -22,7 +22,9 @@ protected:
         commands.NodeClick = [this](frmHaupt& f) {
             ran.push_back("NodeClick " + std::to_string(f.tvACT.SelectedItem()));
             f.History.Add(f.tvACT.SelectedItem());
+            f.SetListSource(f.tvACT.SelectedItem());
         };
+        commands.SurveyDatabase = [this](frmHaupt&) { ran.push_back("SurveyDatabase"); };
         form = std::make_unique<frmHaupt>(platform.Get(), commands);
         form->Load();
     }
@@ -61,7 +63,7 @@ TEST_F(frmHauptTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
     EXPECT_EQ(form->Toolbar.Count(), 8);
 }
 
-TEST_F(frmHauptTest, EditCommandsRunOnlyOnAFelderNode) {
+TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
     for (const char* key : {"Search", "Replace", "Save"}) {
         form->OnButtonClick(key); // empty tree
     }
@@ -78,11 +80,29 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnAFelderNode) {
     }
     EXPECT_TRUE(ran.empty());
 
-    form->tvACT.SetSelected(fields);
+    form->tvACT.SetSelected(fields); // selected, but its list was never built
+    for (const char* key : {"Search", "Replace", "Save"}) {
+        form->OnButtonClick(key);
+    }
+    EXPECT_TRUE(ran.empty());
+
+    form->SetListSource(fields);
+    form->tvACT.SetSelected(db); // the tree moved on; the list shown is still the Fields list
     for (const char* key : {"Search", "Replace", "Save", "Unknown"}) {
         form->OnButtonClick(key);
     }
     EXPECT_EQ(ran, (std::vector<std::string>{"Search", "Replace", "Save"}));
+
+    ran.clear();
+    form->tvACT.Clear(); // a new survey: the same index names a node of another tree
+    const auto again = form->tvACT.Add(0, 0, "c:\\x.dbf", "x", "Datenbank");
+    const auto newFields = form->tvACT.Add(again, 4, "", "Fields", "Felder");
+    form->tvACT.SetTag(newFields, "Felder");
+    ASSERT_EQ(newFields, fields);
+    for (const char* key : {"Search", "Replace", "Save"}) {
+        form->OnButtonClick(key);
+    }
+    EXPECT_TRUE(ran.empty());
 }
 
 TEST_F(frmHauptTest, BackAndForwardReselectRecordedNodes) {
@@ -107,6 +127,54 @@ TEST_F(frmHauptTest, BackAndForwardReselectRecordedNodes) {
     form->OnButtonClick("For");
     EXPECT_EQ(form->tvACT.SelectedItem(), b);
     EXPECT_EQ(form->History.Count(), 3); // re-selection added nothing
+}
+
+TEST_F(frmHauptTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
+    const auto db = form->tvACT.Add(0, 0, "x.dbf", "x", "Datenbank");
+    const auto fields = form->tvACT.Add(db, 4, "", "Fields", "Felder");
+    form->tvACT.SetTag(fields, "Felder");
+    const auto table = form->tvACT.Add(db, 4, "", "Contact", "Tabelle");
+    form->tvACT.SetTag(table, "Tabelle");
+    form->tvACT.SetSelected(fields);
+    form->OnNodeClick();
+    form->Handlers().Replace = [](frmHaupt& f) {
+        for (int c = 0; c < 8; ++c) {
+            f.lvACT.ColumnHeadersAdd("", "");
+        }
+        f.lvACT.ListItemsAdd("", "Company");
+        f.lvACT.SetSubItemBold(1, 6, true);
+        f.lvACT.SetSubItemBold(1, 7, true);
+    };
+    const auto& changes = form->StatusBar.Panels("Changes");
+    EXPECT_EQ(changes.Text(), "");
+    form->OnButtonClick("Replace");
+    EXPECT_EQ(changes.Text(), "2 changes not saved");
+    ran.clear();
+
+    // No: the tree goes back to the list's node, and no command runs.
+    const testsupport::MessageCall question{
+        "2 changes have not been saved. Discard them?",
+        forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2, ""};
+    form->tvACT.SetSelected(table);
+    platform.forms.QueueMsgBoxResult(forms::vbNo);
+    form->OnNodeClick();
+    EXPECT_EQ(form->tvACT.SelectedItem(), fields);
+    platform.forms.QueueMsgBoxResult(forms::vbNo);
+    form->OnButtonClick("SurveyDatabase");
+    platform.forms.QueueMsgBoxResult(forms::vbNo);
+    EXPECT_FALSE(form->QueryUnload());
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(platform.forms.Messages(), std::vector<testsupport::MessageCall>(3, question));
+    EXPECT_EQ(changes.Text(), "2 changes not saved");
+
+    // Yes: the command goes on.
+    form->tvACT.SetSelected(table);
+    platform.forms.QueueMsgBoxResult(forms::vbYes);
+    form->OnNodeClick();
+    EXPECT_EQ(ran, std::vector<std::string>{"NodeClick " + std::to_string(table)});
+    EXPECT_EQ(changes.Text(), ""); // the list is no Fields list any more
+    EXPECT_TRUE(form->QueryUnload());
+    EXPECT_EQ(platform.forms.Messages().size(), 4u);
 }
 
 TEST_F(frmHauptTest, SetReadySwitchesControlsAndPointer) {

@@ -45,10 +45,14 @@ constexpr std::int32_t kExit = 7;
 const testsupport::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
 const Triggers kOldCompany{"c:\\old\\company.exe", ""};
 
+using Outcome = edit::SaveResult::Outcome;
+
 class StatusTexts final : public controls::StatusBar::Listener {
 public:
-    void PanelTextChanged(const std::string&, const std::string& text) override {
-        texts.push_back(text);
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            texts.push_back(text);
+        }
     }
     std::vector<std::string> texts;
 };
@@ -93,6 +97,14 @@ protected:
         form.Load();
         form.StatusBar.SetListener(&status);
     }
+    app::Commands Wiring() {
+        app::Commands commands;
+        commands.NodeClick = detail::OnNodeClick;
+        commands.Replace = [](app::frmHaupt& f) { edit::ReplaceEntries(f); };
+        commands.Save = [this](app::frmHaupt& f) { result = edit::SaveChanges(f); };
+        return commands;
+    }
+
     void SetUp() override { WriteTriggerDatabase(file); }
     void Survey() { scan::SurveyDatabase(form, file.string()); }
     // Every database here has a field 10 in both tables that the tests show.
@@ -109,6 +121,7 @@ protected:
         form.OnButtonClick("Replace");
     }
     void Save() {
+        result = {};
         status.texts.clear();
         before = Bytes(file);
         shown = forms.Messages().size();
@@ -140,7 +153,9 @@ protected:
     }
     // A save of the Contact replace that changed nothing: these messages alone, the marks kept
     // (Company's entry, Phone's both), the file as before, the window ready.
-    void ExpectNothingSaved(const std::vector<testsupport::MessageCall>& messages) {
+    void ExpectNothingSaved(const std::vector<testsupport::MessageCall>& messages,
+                            Outcome outcome = Outcome::Failed) {
+        EXPECT_EQ(result.outcome, outcome);
         EXPECT_EQ(SaveMessages(), messages);
         EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true, false, true, true}));
         EXPECT_TRUE(Bytes(file) == before);
@@ -165,14 +180,37 @@ protected:
     fs::path file = folder.Path() / "Triggers.dbf";
     std::string before;
     std::size_t shown = 0;
+    edit::SaveResult result;
     testsupport::ScriptedForms forms;
     FakeObjectFactory objects;
     ScriptedWindows windows;
     NoDialogs comdlg32;
     NoShell shell32;
     StatusTexts status;
-    app::frmHaupt form{wiring::MainForm({forms, objects, windows, comdlg32, shell32})};
+    app::frmHaupt form{app::Platform{forms, objects, windows, comdlg32, shell32}, Wiring()};
 };
+
+TEST_F(SaveChangesTest, TheListShownDecidesTheTableWhateverTheTreeSelects) {
+    ReplaceIn("Contact");
+    // The tree moved to Group's Fields node without the list following it.
+    form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey("Group 10")));
+    Save();
+    EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
+    EXPECT_EQ(Stored(kGroup, 10), Triggers("c:\\old\\r.exe", ""));
+    EXPECT_EQ(Stored(kContact, 10), Triggers("d:\\new\\company.exe", ""));
+
+    // A new survey takes the list with the tree it belonged to: Save has nothing to write.
+    ReplaceIn("Contact");
+    Survey();
+    EXPECT_EQ(form.lvACT.RowCount(), 0);
+    EXPECT_EQ(form.lvACT.ColumnCount(), 0);
+    EXPECT_EQ(form.ShownFieldsNode(), 0);
+    form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey("Contact 10")));
+    Save();
+    EXPECT_TRUE(SaveMessages().empty());
+    EXPECT_TRUE(Bytes(file) == before);
+    EXPECT_EQ(edit::SaveChanges(form).outcome, Outcome::NothingShown); // nor when called
+}
 
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {
     ReplaceIn("Contact");
@@ -180,6 +218,8 @@ TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway)
     Save();
     // Company's entry counts 1, Phone's row with both triggers counts 2.
     EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_EQ(result.count, 3);
     EXPECT_EQ(status.texts,
               (Texts{"Opening current ACT! database...", "Opening ACT! database...",
                      "Entering batch mode...", "Saving changes...", "Ending batch mode...", ""}));
@@ -270,7 +310,7 @@ TEST_F(SaveChangesTest, ADatabaseAskingForALoginIsOpenedWithTheLoginSequence) {
     ReplaceIn("Contact");
     forms.QueueLogin(testsupport::LoginAnswer{std::nullopt, std::nullopt, ""});
     Save(); // cancelled: ends quietly
-    ExpectNothingSaved({});
+    ExpectNothingSaved({}, Outcome::Cancelled);
 
     forms.QueueLogin(testsupport::LoginAnswer{"Chris", "wrong"});
     forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
@@ -296,7 +336,8 @@ TEST_F(SaveChangesTest, RefusedWhileActHasThisDatabaseOpenInAnyLetterCase) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     application->Returns("GetOpenDBName", upper);
     Save();
-    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}});
+    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}},
+                       Outcome::Refused);
     EXPECT_EQ(status.texts, (Texts{"Opening current ACT! database...", ""})); // nothing opened
     EXPECT_EQ(application.use_count(), 1) << "the application object was kept";
 

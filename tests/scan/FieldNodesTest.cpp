@@ -104,6 +104,7 @@ TEST_F(FieldNodes, PopupListsWithTheirEntries) {
                                     {"PopupList have to much entries!\r\nField: List7\r\nKey: "
                                      "Contact 7\r\nCount: 501\r\nOnly the first 100 will be read.",
                                      48, ""}}));
+    EXPECT_EQ(reported, 1);
 }
 
 TEST_F(FieldNodes, CorruptPopupListIsReportedAndTheScanGoesOn) {
@@ -126,6 +127,7 @@ TEST_F(FieldNodes, CorruptPopupListIsReportedAndTheScanGoesOn) {
                    "is corrupt: the list is missing.\r\nFeldname: Broken\r\nFeld ID:8",
                    48, ""}}));
     EXPECT_EQ(FieldChildren("Group 9").back(), "PopupCount = -1");
+    EXPECT_EQ(reported, 1);
 }
 
 } // namespace

@@ -118,7 +118,7 @@ TEST(ScanFailure, PopupListNodeThatCannotBeAddedIsReportedAndSkipped) {
     tree.SetListener(&refusing);
     testsupport::ScriptedForms forms;
 
-    AddPopupList(tree, field, act::PopupList{}, forms);
+    EXPECT_EQ(AddPopupList(tree, field, act::PopupList{}, forms), 1);
 
     tree.SetListener(nullptr);
     EXPECT_EQ(tree.Children(field), 0);

@@ -53,7 +53,7 @@ protected:
             db.Login(user, password);
         }
         ASSERT_TRUE(db.IsOpen()) << file;
-        ScanDatabase(db, tree, status.Panels("Status"), forms);
+        reported = ScanDatabase(db, tree, status.Panels("Status"), forms);
         db.Close();
     }
 
@@ -68,6 +68,7 @@ protected:
     TreeView tree;
     controls::StatusBar status{{"Status"}};
     testsupport::ScriptedForms forms;
+    std::int32_t reported = -1; // failures the last scan reported
 
 private:
     int built_ = 0;

@@ -112,8 +112,8 @@ protected:
         };
     }
 
-    void Survey(std::optional<std::string> chosen = {}) {
-        scan::SurveyDatabase(window.form, chosen);
+    scan::SurveyOutcome Survey(std::optional<std::string> chosen = {}) {
+        return scan::SurveyDatabase(window.form, chosen);
     }
     testsupport::ScriptedForms& forms() { return platform.forms; }
     long CountOf(std::int32_t dispid) const {
@@ -152,7 +152,7 @@ protected:
 TEST_F(SurveyDatabaseTest, ChosenOrGivenFileIsOpenedLoggedInScannedAndClosed) {
     forms().QueueFileDialog(Texts{file.string()});
     forms().QueueLogin(LoginAnswer{"Chris", "pw"});
-    Survey();
+    EXPECT_EQ(Survey(), scan::SurveyOutcome::Read);
     Texts expected{"Opening current ACT! database...",
                    "Open ACT! database",
                    "Opening ACT! database " + file.string() + "...",
@@ -276,7 +276,7 @@ TEST_F(SurveyDatabaseTest, CancelAtEitherDialogKeepsTheTreeButEndsTheRunCleanly)
         if (atLogin) {
             forms().QueueLogin(LoginAnswer{"Chris", "pw", ""});
         }
-        Survey();
+        EXPECT_EQ(Survey(), scan::SurveyOutcome::Cancelled);
         ExpectEarlierTreeKept();
         ExpectClosingSteps();
         EXPECT_TRUE(forms().Messages().empty());
@@ -288,7 +288,7 @@ TEST_F(SurveyDatabaseTest, FileThatIsNoDatabaseIsReportedAndNotClosed) {
     const auto notes = folder.Path() / "notes.dbf";
     std::ofstream(notes) << "not an ACT! database\n";
     window.SeedEarlierSurvey();
-    Survey(notes.string());
+    EXPECT_EQ(Survey(notes.string()), scan::SurveyOutcome::NotOpened);
 
     EXPECT_EQ(forms().Messages(),
               (Messages{{"Error while opening ACT!-databse " + notes.string(), 48, ""}}));
@@ -306,20 +306,20 @@ TEST_F(SurveyDatabaseTest, FailuresOfActAreReportedAndTheClosingStepsStillRun) {
     };
     overrides[id::kDatabaseClose] = failing(3420, "Object invalid or no longer set");
     forms().QueueLogin(LoginAnswer{"Chris", "pw"});
-    Survey(file.string());
+    EXPECT_EQ(Survey(file.string()), scan::SurveyOutcome::ReadWithFailures);
     EXPECT_EQ(Root(), "Team");
     ExpectClosingSteps();
 
     overrides[id::kDatabaseOpen] = failing(-2147467259, "Unspecified error");
     window.SeedEarlierSurvey();
-    Survey(file.string());
+    EXPECT_EQ(Survey(file.string()), scan::SurveyOutcome::NotOpened);
     ExpectEarlierTreeKept();
     ExpectClosingSteps();
 
     // ACT! not reachable at all: no Database object can be created.
     platform.objects.database = nullptr;
     database.reset();
-    Survey(file.string());
+    EXPECT_EQ(Survey(file.string()), scan::SurveyOutcome::NotOpened);
     ExpectClosingSteps();
     const auto error = [](std::string text) { return testsupport::MessageCall{text, 48, ""}; };
     EXPECT_EQ(forms().Messages(),
