@@ -205,14 +205,11 @@ SaveResult SaveChanges(app::frmHaupt& form) {
     act::Database db;
     act::Fields fields;
 
-    const base::ClosingSteps closing(app::StepReport(forms), [&] {
-        fields.Release();
-        scan::CloseDatabase(db, forms);
-        wrapper.reset();
-        form.StatusPanel->SetText("");
-        form.UpdateHistoryButtons();
-        form.SetReady(true);
-    });
+    // Each step on its own: one that fails is reported, and the window still becomes ready.
+    const base::ClosingSteps closing(
+        app::StepReport(forms), [&] { fields.Release(); }, [&] { scan::CloseDatabase(db, forms); },
+        [&] { wrapper.reset(); }, [&] { form.StatusPanel->SetText(""); },
+        [&] { form.UpdateHistoryButtons(); }, [&] { form.SetReady(true); });
 
     try {
         form.StatusPanel->SetText(kStatusOpeningCurrent);

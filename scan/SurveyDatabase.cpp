@@ -115,19 +115,15 @@ SurveyOutcome SurveyDatabase(app::frmHaupt& form, const std::optional<std::strin
     {
         std::optional<clACTApplication> wrapper;
         Database db;
-        const base::ClosingSteps closing(app::StepReport(forms), [&] {
-            closingReported = !CloseDatabase(db, forms);
-            wrapper.reset();
-            try {
-                form.StatusPanel->SetText("");
-                form.History.Clear();
-                form.UpdateHistoryButtons();
-                form.SetReady(true);
-            } catch (...) {
-                app::ReportCurrentException(forms);
-                closingReported = true;
-            }
-        });
+        const auto report = [&forms, &closingReported](const base::ErrorInfo& error) {
+            closingReported = true;
+            app::ReportError(forms, error);
+        };
+        const base::ClosingSteps closing(
+            report, [&] { closingReported = !CloseDatabase(db, forms) || closingReported; },
+            [&] { wrapper.reset(); }, [&] { form.StatusPanel->SetText(""); },
+            [&] { form.History.Clear(); }, [&] { form.UpdateHistoryButtons(); },
+            [&] { form.SetReady(true); });
 
         try {
             wrapper.emplace(form.Services().objects, form.Services().user32, forms);
