@@ -52,9 +52,43 @@ void frmHaupt::UpdateHistoryButtons() {
     Toolbar.SetButtonEnabled("For", History.ForwardIsPossible());
 }
 
-bool frmHaupt::FelderNodeSelected() const {
-    const auto selected = tvACT.SelectedItem();
-    return tvACT.Count() >= 1 && selected != 0 && tvACT.Tag(selected) == "Felder";
+controls::TreeView::Index frmHaupt::ShownFieldsNode() const {
+    const auto node = ListNode.node;
+    if (node == 0 || ListNode.tag != "Felder" || ListNode.treeGeneration != tvACT.Generation() ||
+        !tvACT.Exists(node) || tvACT.Tag(node) != "Felder") {
+        return 0;
+    }
+    return node;
+}
+
+std::int32_t frmHaupt::UnsavedChangeCount() const {
+    // Only Replace marks cells, and only the trigger cells of a Fields list.
+    return ListNode.tag == "Felder" ? lvACT.BoldSubItemCount() : 0;
+}
+
+bool frmHaupt::ConfirmDiscardChanges() {
+    const std::int32_t count = UnsavedChangeCount();
+    if (count == 0) {
+        return true;
+    }
+    const std::string question = std::to_string(count) + std::string(kDiscardQuestion);
+    return Forms().MsgBox(question, forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2) ==
+           forms::vbYes;
+}
+
+void frmHaupt::SetListSource(controls::TreeView::Index node) {
+    ListNode = node == 0 ? ListSource{}
+                         : ListSource{node, tvACT.Generation(), std::string(tvACT.Tag(node))};
+}
+
+void frmHaupt::UpdateChangesPanel() {
+    const std::int32_t count = UnsavedChangeCount();
+    StatusBar.Panels("Changes").SetText(
+        count == 0 ? std::string() : std::to_string(count) + std::string(kChangesPanelText));
+}
+
+bool frmHaupt::QueryUnload() {
+    return ConfirmDiscardChanges();
 }
 
 void frmHaupt::RunCommand(const std::function<void(frmHaupt&)>& command) {
@@ -68,9 +102,17 @@ void frmHaupt::RunCommand(const std::function<void(frmHaupt&)>& command) {
     } catch (...) {
         ReportCurrentException(Forms());
     }
+    try {
+        UpdateChangesPanel();
+    } catch (...) {
+        ReportCurrentException(Forms());
+    }
 }
 
 void frmHaupt::GoInHistory(bool forward) {
+    if (!ConfirmDiscardChanges()) {
+        return;
+    }
     if (forward) {
         History.Forward();
     } else {
@@ -80,14 +122,16 @@ void frmHaupt::GoInHistory(bool forward) {
     if (tvACT.Exists(node)) {
         tvACT.SetSelected(node);
         tvACT.EnsureVisible(node);
-        OnNodeClick();
+        RunCommand(commands_.NodeClick);
     }
     UpdateHistoryButtons();
 }
 
 void frmHaupt::OnButtonClick(std::string_view key) {
     if (key == "SurveyDatabase") {
-        RunCommand(commands_.SurveyDatabase);
+        if (ConfirmDiscardChanges()) {
+            RunCommand(commands_.SurveyDatabase);
+        }
     } else if (key == "CopyTable") {
         RunCommand(commands_.CopyTable);
     } else if (key == "Back") {
@@ -95,15 +139,15 @@ void frmHaupt::OnButtonClick(std::string_view key) {
     } else if (key == "For") {
         GoInHistory(true);
     } else if (key == "Search") {
-        if (FelderNodeSelected()) {
+        if (ShownFieldsNode() != 0) {
             RunCommand(commands_.Search);
         }
     } else if (key == "Replace") {
-        if (FelderNodeSelected()) {
+        if (ShownFieldsNode() != 0) {
             RunCommand(commands_.Replace);
         }
     } else if (key == "Save") {
-        if (FelderNodeSelected()) {
+        if (ShownFieldsNode() != 0) {
             RunCommand(commands_.Save);
         }
     } else if (key == "Info") {
@@ -112,6 +156,11 @@ void frmHaupt::OnButtonClick(std::string_view key) {
 }
 
 void frmHaupt::OnNodeClick() {
+    if (!ConfirmDiscardChanges()) {
+        // The list keeps its marks, so the tree goes back to the node they belong to.
+        tvACT.SetSelected(tvACT.Exists(ListNode.node) ? ListNode.node : 0);
+        return;
+    }
     RunCommand(commands_.NodeClick);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/controls/Toolbar.h"
 #include "platform/controls/TreeView.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,17 @@ struct Rect {
 };
 
 enum class WindowState { Normal, Minimized, Maximized };
+
+// The tree node the detail list was built from, so that commands work on the list that is shown
+// even when the tree's selection has moved or the tree was rebuilt since.
+struct ListSource {
+    controls::TreeView::Index node = 0; // 0: the list shows no node's contents
+    std::uint64_t treeGeneration = 0;
+    std::string tag;
+};
+
+inline constexpr std::string_view kChangesPanelText = " changes not saved";
+inline constexpr std::string_view kDiscardQuestion = " changes have not been saved. Discard them?";
 
 class frmHaupt;
 
@@ -63,6 +75,18 @@ public:
     void OnNodeClick();
     void OnColumnClick(int columnIndex); // 1-based column header index
     void OnListDoubleClick();
+    // Closing the window: false when the user keeps unsaved changes and the window stays open.
+    bool QueryUnload();
+
+    // The "Felder" node whose Fields list is shown; 0 when the list shows none or its node is
+    // gone (the tree was rebuilt).
+    controls::TreeView::Index ShownFieldsNode() const;
+    // Changed (bold) trigger cells of the Fields list shown, which only Save writes.
+    std::int32_t UnsavedChangeCount() const;
+    // Asks before the marked cells are thrown away; true when there are none or the user agrees.
+    bool ConfirmDiscardChanges();
+    // Records that the list now shows the contents of node (0 for none).
+    void SetListSource(controls::TreeView::Index node);
     // Runs a command as the toolbar does: a failure that reaches it is reported, never passed on.
     void RunCommand(const std::function<void(frmHaupt&)>& command);
 
@@ -74,7 +98,7 @@ public:
     controls::TreeView tvACT;
     controls::ListView lvACT;
     controls::Toolbar Toolbar;
-    controls::StatusBar StatusBar{{"Status"}};
+    controls::StatusBar StatusBar{{"Status", "Changes"}};
     controls::ImageList ilButtons{
         16,
         16,
@@ -89,6 +113,7 @@ public:
     controls::StatusBar::Panel* StatusPanel = nullptr;
     history::clHistoryPuffer History;
     std::string LastSearchText;
+    ListSource ListNode;
 
     // Geometry in twips, kept by the front end: outer size, inner size, state.
     int Width = kDesignClientWidth;
@@ -101,7 +126,7 @@ public:
 
 private:
     void GoInHistory(bool forward);
-    bool FelderNodeSelected() const;
+    void UpdateChangesPanel();
 
     Platform platform_;
     Commands commands_;

@@ -1,10 +1,11 @@
 #include "cli/CliCommands.h"
 
-#include "app/StandardCommands.h"
+#include "app/ErrorReport.h"
 #include "cli/NodeLookup.h"
 #include "cli/TreeOutput.h"
 #include "detail/CopyTable.h"
-#include "edit/FieldsListCells.h"
+#include "detail/DetailListe.h"
+#include "detail/modListviewSort.h"
 #include "edit/SaveChanges.h"
 #include "edit/SearchReplace.h"
 
@@ -33,8 +34,8 @@ bool SurveyTree(CliSession& session, const Arguments& args, std::ostream& err,
     return result == SurveyResult::Read || result == SurveyResult::ReadWithFailures;
 }
 
-int StatusOf(CliSession& session) {
-    return session.Forms().FailureReported() ? kExitFailure : kExitSuccess;
+int StatusOf(SurveyResult result) {
+    return result == SurveyResult::Read ? kExitSuccess : kExitFailure;
 }
 
 // Clicks the header until the list is sorted by it in the wanted order: a column that is
@@ -42,7 +43,7 @@ int StatusOf(CliSession& session) {
 void SortByColumn(app::frmHaupt& form, std::int32_t column, bool descending) {
     const int wanted = descending ? ListView::lvwDescending : ListView::lvwAscending;
     for (int click = 0; click < 2; ++click) {
-        form.OnColumnClick(column);
+        detail::OnColumnClick(form, column);
         if (form.lvACT.SortKey() == column - 1 && form.lvACT.SortOrder() == wanted) {
             return;
         }
@@ -57,34 +58,26 @@ std::string ColumnTexts(const ListView& list) {
     return texts.empty() ? "none" : texts;
 }
 
-// The changed cells after Replace: field name, column header, old text, new text.
-void WriteChangedCells(const ListView& list, std::ostream& out) {
-    for (std::int32_t row = 1; row <= list.RowCount(); ++row) {
-        for (const auto sub : {edit::kSubItemEntryTrigger, edit::kSubItemExitTrigger}) {
-            const auto& cell = list.GetSubItem(row, sub);
-            if (cell.bold) {
-                out << list.Text(row) << '\t' << list.ColumnHeader(sub + 1).text << '\t' << cell.tag
-                    << '\t' << cell.text << '\n';
-            }
-        }
+// The changed cells: field name, column header, old text, new text.
+void WriteChangedCells(const ListView& list, const std::vector<edit::ChangedCell>& cells,
+                       std::ostream& out) {
+    for (const auto& cell : cells) {
+        out << list.Text(cell.row) << '\t' << list.ColumnHeader(cell.column + 1).text << '\t'
+            << cell.before << '\t' << cell.after << '\n';
     }
 }
 
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// Save reports its count only when the batch was committed.
-int RunSave(CliSession& session) {
-    auto& forms = session.Forms();
-    forms.NextCommand();
-    const std::size_t before = forms.Messages().size();
-    session.Form().OnButtonClick("Save");
-    bool saved = false;
-    for (std::size_t i = before; i < forms.Messages().size(); ++i) {
-        saved = saved || EndsWith(forms.Messages()[i].text, edit::kMessageSaved);
+// Shows the list of a node as a click on it does; a failure is reported and ends the command.
+bool ShowList(CliSession& session, controls::TreeView::Index node) {
+    auto& form = session.Form();
+    form.tvACT.SetSelected(node);
+    try {
+        detail::OnNodeClick(form);
+        return true;
+    } catch (...) {
+        app::ReportCurrentException(session.Forms());
+        return false;
     }
-    return saved && !forms.FailureReported() ? kExitSuccess : kExitFailure;
 }
 
 } // namespace
@@ -99,7 +92,7 @@ int RunSurvey(CliSession& session, const Arguments& args, std::ostream& out, std
     } else {
         WriteOutline(session.Form().tvACT, out);
     }
-    return StatusOf(session);
+    return StatusOf(result);
 }
 
 int RunList(CliSession& session, const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -113,8 +106,9 @@ int RunList(CliSession& session, const Arguments& args, std::ostream& out, std::
         err << kProgram << "the database has no node \"" << args.node << "\"\n";
         return kExitFailure;
     }
-    form.tvACT.SetSelected(node);
-    form.OnNodeClick();
+    if (!ShowList(session, node)) {
+        return kExitFailure;
+    }
     if (args.sortColumn) {
         const auto column = FindColumn(form.lvACT, *args.sortColumn);
         if (column == 0) {
@@ -125,7 +119,7 @@ int RunList(CliSession& session, const Arguments& args, std::ostream& out, std::
         SortByColumn(form, column, args.descending);
     }
     out << detail::ListViewToText(form.lvACT);
-    return StatusOf(session);
+    return StatusOf(result);
 }
 
 int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -145,25 +139,23 @@ int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, st
         err << kProgram << "the database has no node \"" << path << "\"\n";
         return kExitFailure;
     }
-    form.tvACT.SetSelected(fieldsNode);
-    form.OnNodeClick();
-
-    auto& forms = session.Forms();
-    forms.AnswerInput(std::string(edit::kPromptSearch), args.searchText);
-    forms.AnswerInput(std::string(edit::kPromptReplace), args.replaceText);
-    form.OnButtonClick("Replace");
-    WriteChangedCells(form.lvACT, out);
-    out.flush();
-    if (forms.FailureReported()) {
+    if (!ShowList(session, fieldsNode)) {
         return kExitFailure;
     }
-    return args.save ? RunSave(session) : kExitSuccess;
+    WriteChangedCells(form.lvACT, edit::ReplaceAll(form, args.searchText, args.replaceText), out);
+    out.flush();
+    if (!args.save) {
+        return kExitSuccess;
+    }
+    session.Forms().NextCommand();
+    const auto saved = edit::SaveChanges(form);
+    return saved.outcome == edit::SaveResult::Outcome::Saved ? kExitSuccess : kExitFailure;
 }
 
 int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& out,
                std::ostream& err) {
     int status = kExitFailure;
-    app::Main([&] {
+    {
         CliSession session(err, login);
         switch (args.command) {
         case Command::Survey:
@@ -179,7 +171,7 @@ int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& o
             status = kExitUsage;
             break;
         }
-    });
+    }
     out.flush();
     if (!out) {
         err << kProgram << "the output could not be written\n";

@@ -2,13 +2,6 @@
 
 namespace veltrano::cli {
 
-namespace {
-
-constexpr int kIconBits = 0x70;
-constexpr int kCriticalIcon = 16;
-
-} // namespace
-
 CliForms::CliForms(std::ostream& messages, const forms::SettingsStore* settings)
     : stream_(messages), settings_(settings),
       headless_(std::make_unique<forms::HeadlessForms>(messages, settings)) {}
@@ -25,28 +18,6 @@ void CliForms::NextCommand() {
     if (login_) {
         headless_->SetLoginAnswer(login_->user, login_->password);
     }
-}
-
-void CliForms::AnswerInput(std::string prompt, std::string answer) {
-    inputAnswers_[std::move(prompt)] = std::move(answer);
-}
-
-int CliForms::MsgBox(std::string_view text, int style, std::string_view title) {
-    messages_.push_back({std::string(text), style});
-    const int icon = style & kIconBits;
-    if (icon == forms::vbExclamation || icon == kCriticalIcon) {
-        failureReported_ = true;
-    }
-    return headless_->MsgBox(text, style, title);
-}
-
-std::string CliForms::InputBox(std::string_view prompt, std::string_view title,
-                               std::string_view defaultText) {
-    const auto answer = inputAnswers_.find(prompt);
-    if (answer != inputAnswers_.end()) {
-        return answer->second;
-    }
-    return headless_->InputBox(prompt, title, defaultText);
 }
 
 forms::FileDialogAnswer CliForms::ShowFileDialog(const forms::FileDialogRequest& request) {

@@ -1,26 +1,17 @@
 #pragma once
 
-// The forms runtime of veltrano-cli: the headless runtime, plus what the program needs to know
-// about a run. It answers the input boxes of a command with texts from the command line, keeps
-// the messages shown, and tells whether the system asked for a file to open. Every command
-// gets the one login attempt of the headless runtime afresh.
+// The forms runtime of veltrano-cli: the headless runtime, plus the login from the command line
+// and whether the system asked for a file to open. Every command gets the one login attempt of
+// the headless runtime afresh.
 
 #include "platform/forms/HeadlessForms.h"
 
-#include <cstddef>
 #include <iosfwd>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace veltrano::cli {
-
-struct ShownMessage {
-    std::string text;
-    int style = 0;
-};
 
 class CliForms final : public forms::FormsRuntime {
 public:
@@ -30,18 +21,17 @@ public:
     void SetLoginAnswer(std::string user, std::string password);
     // A new command: one login attempt again.
     void NextCommand();
-    // The answer to the input box with this prompt; other input boxes are cancelled.
-    void AnswerInput(std::string prompt, std::string answer);
 
-    const std::vector<ShownMessage>& Messages() const noexcept { return messages_; }
-    // An error message was shown (exclamation or critical icon).
-    bool FailureReported() const noexcept { return failureReported_; }
     bool FileDialogAsked() const noexcept { return fileDialogAsked_; }
 
     int MsgBox(std::string_view text, int style = forms::vbOKOnly,
-               std::string_view title = {}) override;
+               std::string_view title = {}) override {
+        return headless_->MsgBox(text, style, title);
+    }
     std::string InputBox(std::string_view prompt, std::string_view title = {},
-                         std::string_view defaultText = {}) override;
+                         std::string_view defaultText = {}) override {
+        return headless_->InputBox(prompt, title, defaultText);
+    }
     void DoEvents() override { headless_->DoEvents(); }
     void ClipboardClear() override { headless_->ClipboardClear(); }
     void ClipboardSetText(std::string_view text) override { headless_->ClipboardSetText(text); }
@@ -71,9 +61,6 @@ private:
     const forms::SettingsStore* settings_;
     std::unique_ptr<forms::HeadlessForms> headless_;
     std::optional<Login> login_;
-    std::map<std::string, std::string, std::less<>> inputAnswers_;
-    std::vector<ShownMessage> messages_;
-    bool failureReported_ = false;
     bool fileDialogAsked_ = false;
 };
 

@@ -1,7 +1,7 @@
 #include "cli/CliSession.h"
 
-#include "act/SurveyDatabase.h"
-#include "app/StandardCommands.h"
+#include "scan/SurveyDatabase.h"
+#include "wiring/MainForm.h"
 
 namespace veltrano::cli {
 
@@ -13,8 +13,8 @@ constexpr std::string_view kSection = "options";
 
 CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
     : platform_(OpenCliPlatform()), forms_(messages, platform_.settings.get()), comdlg32_(forms_),
-      form_({forms_, *platform_.objects, *platform_.user32, comdlg32_, *platform_.shell32},
-            app::StandardCommands()) {
+      form_(wiring::MainForm(
+          {forms_, *platform_.objects, *platform_.user32, comdlg32_, *platform_.shell32})) {
     if (login.user) {
         forms_.SetLoginAnswer(*login.user, login.password.value_or(""));
     } else if (login.password) {
@@ -26,11 +26,18 @@ CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
 }
 
 SurveyResult CliSession::Survey(const std::optional<std::string>& database) {
-    act::SurveyDatabase(form_, database);
-    if (form_.tvACT.Count() == 0) {
+    switch (scan::SurveyDatabase(form_, database)) {
+    case scan::SurveyOutcome::Read:
+        return SurveyResult::Read;
+    case scan::SurveyOutcome::ReadWithFailures:
+        return SurveyResult::ReadWithFailures;
+    case scan::SurveyOutcome::Cancelled:
+        // The only dialog the command line cancels is the one that asks for a file.
         return forms_.FileDialogAsked() ? SurveyResult::NoDatabase : SurveyResult::NotRead;
+    case scan::SurveyOutcome::NotOpened:
+        break;
     }
-    return forms_.FailureReported() ? SurveyResult::ReadWithFailures : SurveyResult::Read;
+    return SurveyResult::NotRead;
 }
 
 } // namespace veltrano::cli

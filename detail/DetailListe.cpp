@@ -17,6 +17,8 @@ void OnNodeClick(app::frmHaupt& form) {
     form.History.Add(node);
     form.UpdateHistoryButtons();
 
+    // A list left half-built by a failure belongs to no node.
+    form.SetListSource(0);
     const auto tag = tree.Tag(node);
     if (tag == "Felder") {
         ShowFieldsList(form, node);
@@ -30,12 +32,12 @@ void OnNodeClick(app::frmHaupt& form) {
         form.lvACT.ListItemsClear();
         form.lvACT.ColumnHeadersClear();
     }
+    form.SetListSource(node);
 }
 
 void OnListDoubleClick(app::frmHaupt& form) {
     const auto& tree = form.tvACT;
-    const auto selectedNode = tree.SelectedItem();
-    if (selectedNode == 0 || tree.Tag(selectedNode) != "Felder") {
+    if (form.ShownFieldsNode() == 0) {
         return;
     }
     const auto row = form.lvACT.SelectedItem();

@@ -21,7 +21,7 @@ inline constexpr std::string_view kStatusUsers = "Reading userlist...";
 // list. Without a selected node nothing happens.
 void OnNodeClick(app::frmHaupt& form);
 
-// DblClick of lvACT: on the Fields list, reveals the selected row's field in the tree by its
+// DblClick of lvACT: on the Fields list shown, reveals the selected row's field in the tree by its
 // first property node. Tree selection and list stay as they are.
 void OnListDoubleClick(app::frmHaupt& form);
 

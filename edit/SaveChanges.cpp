@@ -1,15 +1,15 @@
 #include "edit/SaveChanges.h"
 
 #include "act/LoginSequence.h"
-#include "act/SurveyDatabase.h"
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
-#include "app/ScopeGuard.h"
 #include "app/frmHaupt.h"
+#include "base/ClosingSteps.h"
 #include "edit/FieldIdText.h"
 #include "edit/FieldsListCells.h"
 #include "edit/TriggerNodes.h"
 #include "platform/actole/AutomationError.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
 
 #include <algorithm>
@@ -52,9 +52,11 @@ std::optional<std::string> ChangedText(const ListView& list, std::int32_t row, s
     return cell.bold ? std::optional<std::string>(cell.text) : std::nullopt;
 }
 
-// The table whose Fields node is selected; nullptr when its name is none of the seven.
-const scan::TabellenEintrag* ShownTable(const TreeView& tree, std::string& name) {
-    name = std::string(tree.Text(tree.Parent(tree.SelectedItem())));
+// The table of the Fields list shown, whatever the tree selects now; nullptr when its name is
+// none of the seven.
+const scan::TabellenEintrag* ShownTable(const app::frmHaupt& form, std::string& name) {
+    const TreeView& tree = form.tvACT;
+    name = std::string(tree.Text(tree.Parent(form.ShownFieldsNode())));
     for (const auto& table : scan::kTabellen) {
         if (table.text == name) {
             return &table;
@@ -70,7 +72,7 @@ std::optional<SaveJob> ReadSaveJob(app::frmHaupt& form) {
     job.path = std::string(form.tvACT.Key(1));
 
     std::string tableName;
-    job.table = ShownTable(form.tvACT, tableName);
+    job.table = ShownTable(form, tableName);
     if (job.table == nullptr) {
         app::ReportError(form.Forms(), ole::errors::kInvalidProcedureCall,
                          "Unknown table \"" + tableName + "\": its fields cannot be saved.");
@@ -129,19 +131,19 @@ void ReportBatchFailure(forms::FormsRuntime& forms, std::string_view first, std:
 
 // Everything between the busy switch and the closing steps; returns early on every refusal
 // and failure that it reports itself.
-void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Database& db,
-                 act::Fields& fields) {
+SaveResult OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Database& db,
+                       act::Fields& fields) {
     auto& forms = form.Forms();
     auto& status = *form.StatusPanel;
 
     const auto job = ReadSaveJob(form);
     if (!job) {
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     if (wrapper.ACTgestartet() && Lowered(wrapper.ACTDatenbank()) == Lowered(job->path)) {
         forms.MsgBox(kMessageCloseAct, forms::vbInformation);
-        return;
+        return SaveResult{SaveResult::Outcome::Refused};
     }
 
     status.SetText(kStatusOpening);
@@ -149,11 +151,11 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
     db.Open(job->path);
     if (db.LoginRequired()) {
         if (act::RunLoginSequence(db, job->path, status, forms) == act::LoginResult::Cancelled) {
-            return;
+            return SaveResult{SaveResult::Outcome::Cancelled};
         }
     } else if (!db.IsOpen()) {
         forms.MsgBox("Error while opening ACT! database " + job->path, forms::vbExclamation);
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     status.SetText(kStatusEnteringBatch);
@@ -162,7 +164,7 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
     if (!fields.BeginBatch()) {
         ReportBatchFailure(forms, "Can't save Data.", "Problem while entering in batch mode.",
                            fields.LastError());
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     status.SetText(kStatusSaving);
@@ -182,44 +184,47 @@ void OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act::Datab
     if (!fields.EndBatch()) {
         ReportBatchFailure(forms, "Problem while saving Data.", "Can't end batch mode.",
                            fields.LastError());
-        return;
+        return SaveResult{SaveResult::Outcome::Failed};
     }
 
     MarkSaved(form, *job);
     forms.MsgBox(std::to_string(job->changeCount) + std::string(kMessageSaved),
                  forms::vbInformation);
+    return {SaveResult::Outcome::Saved, job->changeCount};
 }
 
 } // namespace
 
-void SaveChanges(app::frmHaupt& form) {
+SaveResult SaveChanges(app::frmHaupt& form) {
+    if (form.ShownFieldsNode() == 0) {
+        // No Fields list of this tree is shown: nothing belongs to any table.
+        return {SaveResult::Outcome::NothingShown};
+    }
     auto& forms = form.Forms();
     std::optional<act::clACTApplication> wrapper;
     act::Database db;
     act::Fields fields;
 
-    const app::ScopeGuard closing([&] {
-        fields.Release();
-        act::CloseDatabase(db, forms);
-        wrapper.reset();
-        form.StatusPanel->SetText("");
-        form.UpdateHistoryButtons();
-        form.SetReady(true);
-    });
+    // Each step on its own: one that fails is reported, and the window still becomes ready.
+    const base::ClosingSteps closing(
+        app::StepReport(forms), [&] { fields.Release(); }, [&] { scan::CloseDatabase(db, forms); },
+        [&] { wrapper.reset(); }, [&] { form.StatusPanel->SetText(""); },
+        [&] { form.UpdateHistoryButtons(); }, [&] { form.SetReady(true); });
 
     try {
         form.StatusPanel->SetText(kStatusOpeningCurrent);
         form.SetReady(false);
         wrapper.emplace(form.Services().objects, form.Services().user32, forms);
         db = act::Database(form.Services().objects.CreateDatabase());
-        OpenAndSave(form, *wrapper, db, fields);
+        return OpenAndSave(form, *wrapper, db, fields);
     } catch (...) {
         // Closing first rolls the batch back and gives up the write lock before the user reads
         // the report.
         fields.Release();
-        act::CloseDatabase(db, forms);
+        scan::CloseDatabase(db, forms);
         app::ReportCurrentException(forms);
     }
+    return {SaveResult::Outcome::Failed};
 }
 
 } // namespace veltrano::edit

@@ -16,36 +16,47 @@ void SearchEntries(app::frmHaupt& form) {
     ScanList(form.lvACT, searchText, kSearchOnly, true);
 }
 
-void ReplaceEntries(app::frmHaupt& form) {
+std::vector<ChangedCell> ReplaceEntries(app::frmHaupt& form) {
     auto& forms = form.Forms();
     const std::string searchText = forms.InputBox(kPromptSearch, {}, form.LastSearchText);
     if (searchText.empty()) {
-        return;
+        return {};
     }
     form.LastSearchText = searchText;
     const std::string replaceText = forms.InputBox(kPromptReplace, {}, {});
     if (replaceText.empty()) {
-        return;
+        return {};
     }
-    ScanList(form.lvACT, searchText, replaceText, false);
+    return ReplaceAll(form, searchText, replaceText);
 }
 
-void ScanList(controls::ListView& list, std::string_view searchText,
-              std::optional<std::string_view> replaceText, bool fromSelected) {
+std::vector<ChangedCell> ReplaceAll(app::frmHaupt& form, std::string_view searchText,
+                                    std::string_view replaceText) {
+    form.LastSearchText = searchText;
+    return ScanList(form.lvACT, searchText, replaceText, false);
+}
+
+std::vector<ChangedCell> ScanList(controls::ListView& list, std::string_view searchText,
+                                  std::optional<std::string_view> replaceText, bool fromSelected) {
+    std::vector<ChangedCell> changed;
     if (searchText.empty()) {
-        return;
+        return changed;
     }
     const std::int32_t count = list.RowCount();
     const std::int32_t first = fromSelected ? list.SelectedItem() + 1 : 1;
-    const bool searchOnly = !replaceText.has_value();
     for (std::int32_t row = first; row <= count; ++row) {
-        if (MatchSubItem(list, row, kSubItemEntryTrigger, searchText, replaceText) && searchOnly) {
-            return;
-        }
-        if (MatchSubItem(list, row, kSubItemExitTrigger, searchText, replaceText) && searchOnly) {
-            return;
+        for (const std::int32_t column : {kSubItemEntryTrigger, kSubItemExitTrigger}) {
+            if (!MatchSubItem(list, row, column, searchText, replaceText)) {
+                continue;
+            }
+            if (!replaceText) {
+                return changed; // a search stops at its first hit
+            }
+            const auto& cell = list.GetSubItem(row, column);
+            changed.push_back({row, column, cell.tag, cell.text});
         }
     }
+    return changed;
 }
 
 bool MatchSubItem(controls::ListView& list, std::int32_t row, std::int32_t column,

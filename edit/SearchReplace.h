@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrano::app {
 class frmHaupt;
@@ -26,15 +27,30 @@ inline constexpr std::nullopt_t kSearchOnly = std::nullopt;
 // Entry or Exit Trigger contains it. No wrap-around to the top.
 void SearchEntries(app::frmHaupt& form);
 
+// A trigger cell that a replace changed.
+struct ChangedCell {
+    std::int32_t row = 0;
+    std::int32_t column = 0; // sub-item
+    std::string before;
+    std::string after;
+    bool operator==(const ChangedCell&) const = default;
+};
+
 // The Replace command: asks for a text and its replacement and replaces it in the triggers of
-// all rows, marking each changed cell bold with its former text in the Tag.
-void ReplaceEntries(app::frmHaupt& form);
+// all rows, marking each changed cell bold with its former text in the Tag. Returns the cells
+// it changed; none when a prompt was cancelled.
+std::vector<ChangedCell> ReplaceEntries(app::frmHaupt& form);
+
+// Replace without the prompts: remembers searchText as the last search text, replaces in every
+// row of the list shown and returns the changed cells.
+std::vector<ChangedCell> ReplaceAll(app::frmHaupt& form, std::string_view searchText,
+                                    std::string_view replaceText);
 
 // Walks the rows from the first (or from the row after the selected one) and tests the Entry
 // Trigger, then the Exit Trigger of each. A search stops at the first hit. An empty search
-// text examines nothing.
-void ScanList(controls::ListView& list, std::string_view searchText,
-              std::optional<std::string_view> replaceText, bool fromSelected);
+// text examines nothing. Returns the cells a replace changed (none for a search).
+std::vector<ChangedCell> ScanList(controls::ListView& list, std::string_view searchText,
+                                  std::optional<std::string_view> replaceText, bool fromSelected);
 
 // Tests one trigger cell (case-sensitive). No hit: the cell's mark is removed, its text stays.
 // A hit while searching selects the row and scrolls to it; a hit while replacing changes the

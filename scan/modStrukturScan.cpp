@@ -33,8 +33,8 @@ TreeView::Index AddChild(TreeView& tree, TreeView::Index parent, std::string_vie
 
 } // namespace
 
-void ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
-                  forms::FormsRuntime& forms) {
+std::int32_t ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
+                          forms::FormsRuntime& forms) {
     tree.Clear();
     tree.SetLabelEdit(TreeView::tvwManual);
 
@@ -47,35 +47,39 @@ void ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel&
     forms.DoEvents();
 
     const TreeView::Index tablesNode = AddChild(tree, databaseNode, "Tables", "Tabellen", {});
+    std::int32_t reported = 0;
     for (const TabellenEintrag& tabelle : kTabellen) {
-        TabelleInTreeview(tree, tablesNode, db, tabelle, forms);
+        reported += TabelleInTreeview(tree, tablesNode, db, tabelle, forms);
     }
     BenutzerInTreeview(tree, databaseNode, db);
 
     status.SetText("Closing ACT! database...");
     forms.DoEvents();
+    return reported;
 }
 
-void TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
-                       const TabellenEintrag& tabelle, forms::FormsRuntime& forms) {
+std::int32_t TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
+                               const TabellenEintrag& tabelle, forms::FormsRuntime& forms) {
     act::Table table = (db.*tabelle.accessor)();
     const TreeView::Index tableNode =
         AddChild(tree, tablesNode, tabelle.text, "Tabelle", "Tabelle");
     const TreeView::Index fieldsNode = AddChild(tree, tableNode, "Fields", "Felder", "Felder");
 
     act::Fields fields = table.GetFields();
+    std::int32_t reported = 0;
     const std::int16_t count = fields.Count();
     for (std::int16_t position = 0; position < count; ++position) {
         // A big table takes long to read: let the window handle its events now and then.
         if (position > 0 && position % kFieldsBetweenEvents == 0) {
             forms.DoEvents();
         }
-        FeldInTreeview(tree, fieldsNode, fields, fields.FieldID(position), forms);
+        reported += FeldInTreeview(tree, fieldsNode, fields, fields.FieldID(position), forms);
     }
 
     EigenschaftInTreeview(tree, tableNode, "Name", table.Name());
     EigenschaftInTreeview(tree, tableNode, "Field Count", std::to_string(table.FieldCount()));
     EigenschaftInTreeview(tree, tableNode, "Record Count", std::to_string(table.RecordCount()));
+    return reported;
 }
 
 void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Database& db) {

@@ -25,13 +25,14 @@ extern const std::array<TabellenEintrag, 7> kTabellen;
 
 // Empties the tree and rebuilds it from the open database. Only the popup-list steps of the
 // field procedures are guarded; any other failure is passed on and the tree keeps what was
-// built up to it.
-void ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
-                  forms::FormsRuntime& forms);
+// built up to it. Returns how many failures the guarded steps reported.
+std::int32_t ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
+                          forms::FormsRuntime& forms);
 
-// Reads one table, its fields and its own properties under the tables container.
-void TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
-                       const TabellenEintrag& tabelle, forms::FormsRuntime& forms);
+// Reads one table, its fields and its own properties under the tables container; returns the
+// failures reported on the way.
+std::int32_t TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
+                               const TabellenEintrag& tabelle, forms::FormsRuntime& forms);
 
 // Reads the users under the database node.
 void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Database& db);

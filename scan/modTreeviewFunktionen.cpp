@@ -1,7 +1,6 @@
 #include "scan/modTreeviewFunktionen.h"
 
-#include "platform/actole/AutomationError.h"
-#include "platform/controls/ControlError.h"
+#include "base/CurrentError.h"
 #include "scan/modKonstantenArrays.h"
 
 #include <optional>
@@ -13,17 +12,11 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// An error caught by a guard, kept for its message.
-struct RecordedError {
-    std::int32_t number = 0;
-    std::string description;
-};
-
 std::string TrueFalse(bool value) {
     return value ? "True" : "False";
 }
 
-std::string FeldFehlerMeldung(const RecordedError& error, std::string_view fieldName,
+std::string FeldFehlerMeldung(const base::ErrorInfo& error, std::string_view fieldName,
                               std::int32_t id) {
     std::string text = "Fehler in Funktion FeldInTreeview";
     text.append(kCrLf).append("Fehlernummer: ").append(std::to_string(error.number));
@@ -33,7 +26,7 @@ std::string FeldFehlerMeldung(const RecordedError& error, std::string_view field
     return text;
 }
 
-std::string PopupFehlerMeldung(const RecordedError& error, std::string_view fieldText) {
+std::string PopupFehlerMeldung(const base::ErrorInfo& error, std::string_view fieldText) {
     std::string text = "Error in Method AddPopupList";
     text.append(kCrLf).append("ndStart=\"").append(fieldText).append("\"");
     text.append(kCrLf).append(error.description);
@@ -74,8 +67,8 @@ void EigenschaftInTreeview(TreeView& tree, TreeView::Index parent, std::string_v
     AddTaggedChild(tree, parent, {}, text, "Eigenschaft");
 }
 
-void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
-                    std::int32_t id, forms::FormsRuntime& forms) {
+std::int32_t FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
+                            std::int32_t id, forms::FormsRuntime& forms) {
     // ACT! addresses fields by 16-bit IDs; id holds the value Fields.FieldID gave.
     const auto fieldId = static_cast<std::int16_t>(id);
     const std::string tableName{tree.Text(tree.Parent(fieldsNode))};
@@ -101,39 +94,36 @@ void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fie
 
     if (!fields.HasPopupList(fieldId)) {
         EigenschaftInTreeview(tree, field, "PopupCount", "-1");
-        return;
+        return 0;
     }
 
-    std::optional<RecordedError> error;
+    std::optional<base::ErrorInfo> error;
     try {
         EigenschaftInTreeview(tree, field, "PopupCount",
                               fields.GetPopupList(fieldId, 0).PopupCountText());
-    } catch (const ole::AutomationError& e) {
-        error = RecordedError{e.Number(), e.Description()};
+    } catch (...) {
+        error = base::CurrentError();
     }
 
     if (error) {
         forms.MsgBox(FeldFehlerMeldung(*error, fields.Name(fieldId), id), forms::vbExclamation);
-        AddPopupList(tree, field, act::PopupList{}, forms);
-    } else {
-        AddPopupList(tree, field, fields.GetPopupList(fieldId, 0), forms);
+        return 1 + AddPopupList(tree, field, act::PopupList{}, forms);
     }
+    return AddPopupList(tree, field, fields.GetPopupList(fieldId, 0), forms);
 }
 
-void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
-                  forms::FormsRuntime& forms) {
+std::int32_t AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
+                          forms::FormsRuntime& forms) {
     TreeView::Index listNode = 0;
-    std::optional<RecordedError> error;
+    std::optional<base::ErrorInfo> error;
     try {
         listNode = tree.Add(fieldNode, TreeView::tvwChild, {}, "PopupList", "PopupListe");
-    } catch (const controls::ControlError& e) {
-        error = RecordedError{e.Number(), e.Description()};
-    } catch (const ole::AutomationError& e) {
-        error = RecordedError{e.Number(), e.Description()};
+    } catch (...) {
+        error = base::CurrentError();
     }
     if (error) {
         forms.MsgBox(PopupFehlerMeldung(*error, tree.Text(fieldNode)), forms::vbExclamation);
-        return;
+        return 1;
     }
     tree.SetTag(listNode, "PopupListe");
 
@@ -141,11 +131,13 @@ void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list
         const TreeView::Index item = AddPopupItem(tree, listNode, 0);
         EigenschaftInTreeview(tree, item, "Value", "Error");
         EigenschaftInTreeview(tree, item, "Remark", "Corrupt Popup");
-        return;
+        return 0;
     }
 
+    std::int32_t reported = 0;
     std::int16_t count = list.Count();
     if (count > kPopupListMaxEntries) {
+        ++reported;
         forms.MsgBox(
             ZuVieleEintraegeMeldung(tree.Text(fieldNode), tree.Key(fieldNode), list.Count()),
             forms::vbExclamation);
@@ -156,6 +148,7 @@ void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list
         EigenschaftInTreeview(tree, item, "Value", list.Value(position));
         EigenschaftInTreeview(tree, item, "Remark", list.Remark(position));
     }
+    return reported;
 }
 
 } // namespace veltrano::scan

@@ -23,13 +23,14 @@ void EigenschaftInTreeview(TreeView& tree, TreeView::Index parent, std::string_v
 
 // Adds one field with its properties and its popup list under the table's fields container.
 // Only reading the popup count is guarded (reported, then the list is shown as corrupt); any
-// other failure is passed on.
-void FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
-                    std::int32_t id, forms::FormsRuntime& forms);
+// other failure is passed on. Returns how many failures it reported.
+std::int32_t FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
+                            std::int32_t id, forms::FormsRuntime& forms);
 
 // Adds the popup list node and its entries under fieldNode. A null list is a corrupt one: it gets
-// the single entry "Error" / "Corrupt Popup". Only adding the list node is guarded.
-void AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
-                  forms::FormsRuntime& forms);
+// the single entry "Error" / "Corrupt Popup". Only adding the list node is guarded. Returns
+// how many failures it reported (a failed list node, a list cut short).
+std::int32_t AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
+                          forms::FormsRuntime& forms);
 
 } // namespace veltrano::scan

@@ -194,6 +194,16 @@ const ListView::SubItem& ListView::GetSubItem(std::int32_t row, std::int32_t sub
     return i < r.subItems.size() ? r.subItems[i] : kUnsetSubItem;
 }
 
+std::int32_t ListView::BoldSubItemCount() const noexcept {
+    std::int32_t count = 0;
+    for (const Row& row : rows_) {
+        for (const SubItem& sub : row.subItems) {
+            count += sub.bold ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 ListView::SubItem& ListView::MutableSubItem(std::int32_t row, std::int32_t sub) {
     Row& r = MutableRow(row);
     CheckSubItem(sub);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -68,7 +69,7 @@ public:
         virtual void EnabledChanged(bool /*enabled*/) {}
     };
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
 
     // ColumnHeaders. Column numbers are 1-based as in ColumnHeaders(i).
     void ColumnHeadersClear();
@@ -94,6 +95,8 @@ public:
     const std::string& Text(std::int32_t row) const;
     // Sub-items 1 .. ColumnCount()-1; others raise ControlError 380. Unset sub-items read "".
     const SubItem& GetSubItem(std::int32_t row, std::int32_t sub) const;
+    // Sub-items whose Bold is set, in all rows.
+    std::int32_t BoldSubItemCount() const noexcept;
     void SetSubItemText(std::int32_t row, std::int32_t sub, std::string_view text);
     void SetSubItemBold(std::int32_t row, std::int32_t sub, bool bold);
     void SetSubItemTag(std::int32_t row, std::int32_t sub, std::string_view tag);

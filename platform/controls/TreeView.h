@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 #include "platform/controls/TreeStorage.h"
 
 #include <array>
@@ -48,7 +49,7 @@ public:
 
     TreeView();
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
 
     // Nodes.Add(relative, relationship, key, text, image). relative 0 appends a top-level node;
     // otherwise tvwChild appends a last child of relative, and tvwFirst, tvwLast, tvwNext and
@@ -57,6 +58,8 @@ public:
     Index Add(Index relative, int relationship, std::string_view key, std::string_view text,
               std::string_view image = {});
     void Clear();
+    // Counts the Clear calls, so that a saved index can tell a node of an earlier tree.
+    std::uint64_t Generation() const noexcept { return generation_; }
     std::int32_t Count() const noexcept;
     bool Exists(Index node) const noexcept { return node >= 1 && node <= Count(); }
     // Lookup by key: 0 when absent.
@@ -155,13 +158,14 @@ private:
     std::vector<std::unique_ptr<Node[]>> blocks_;
     std::int32_t count_ = 0;
     std::string arena_;
-    detail::StringPool tags_;
-    detail::StringPool images_;
-    detail::KeyIndex keys_;
+    internal::StringPool tags_;
+    internal::StringPool images_;
+    internal::KeyIndex keys_;
     Index firstRoot_ = 0;
     Index lastRoot_ = 0;
     std::int32_t rootCount_ = 0;
     Index selected_ = 0;
+    std::uint64_t generation_ = 0;
     int labelEdit_ = tvwAutomatic;
     bool enabled_ = true;
     Listener* listener_ = nullptr;

@@ -15,9 +15,14 @@ inline constexpr std::string_view kAppTitle = "Veltrano";
 
 // MsgBox styles and results.
 inline constexpr int vbOKOnly = 0;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbQuestion = 32;
 inline constexpr int vbExclamation = 48;
 inline constexpr int vbInformation = 64;
+inline constexpr int vbDefaultButton2 = 256;
 inline constexpr int vbOK = 1;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
 
 // Mouse pointers.
 inline constexpr int vbDefault = 0;
@@ -59,7 +64,8 @@ public:
     virtual ~FormsRuntime() = default;
 
     // Lines within text are joined by CR LF. An empty title shows the application's title.
-    virtual int MsgBox(std::string_view text, int style = vbOKOnly, std::string_view title = {}) = 0;
+    virtual int MsgBox(std::string_view text, int style = vbOKOnly,
+                       std::string_view title = {}) = 0;
     // Returns "" when the user cancels.
     virtual std::string InputBox(std::string_view prompt, std::string_view title = {},
                                  std::string_view defaultText = {}) = 0;

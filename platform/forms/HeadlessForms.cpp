@@ -28,9 +28,10 @@ void HeadlessForms::SetLoginAnswer(std::string user, std::string password) {
     login_ = Credentials{std::move(user), std::move(password)};
 }
 
-int HeadlessForms::MsgBox(std::string_view text, int, std::string_view) {
+int HeadlessForms::MsgBox(std::string_view text, int style, std::string_view) {
     messages_ << ToTerminalLines(text) << '\n' << std::flush;
-    return vbOK;
+    // Nobody can answer: a question is answered No, which changes nothing.
+    return (style & 7) == vbYesNo ? vbNo : vbOK;
 }
 
 std::string HeadlessForms::InputBox(std::string_view, std::string_view, std::string_view) {

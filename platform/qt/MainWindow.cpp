@@ -8,6 +8,8 @@
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QScopedValueRollback>
@@ -27,7 +29,7 @@ MainWindow::MainWindow(app::frmHaupt& form, QWidget* parent)
       buttons_(new ButtonBar(form.Toolbar, IconsFor(form.ilButtons, DrawButtonPicture), this)),
       tree_(new StructureTree(form.tvACT, IconsFor(form.ilTVIcons, DrawNodePicture))),
       list_(new ReportList(form.lvACT, Twips(*this).ToPixelsX(kDefaultColumnTwips))),
-      status_(new QLabel), client_(new QWidget) {
+      status_(new QLabel), changes_(new QLabel), client_(new QWidget) {
     setWindowTitle(QStringLiteral("Veltrano"));
     addToolBar(Qt::TopToolBarArea, buttons_);
 
@@ -37,9 +39,30 @@ MainWindow::MainWindow(app::frmHaupt& form, QWidget* parent)
     setCentralWidget(client_);
 
     statusBar()->addWidget(status_, 1);
+    changes_->setObjectName(QStringLiteral("Changes"));
+    changes_->hide();
+    statusBar()->addPermanentWidget(changes_);
     statusBar()->setFixedHeight(Twips(*this).ToPixelsY(app::frmHaupt::kStatusBarHeight));
     form_.StatusBar.SetListener(this);
 
+    // The busy switch disables the tree first and enables it first: the focus it takes away
+    // from the user's control comes back once the window is ready again.
+    connect(tree_, &StructureTree::enabledAboutToChange, this, [this](bool enabled) {
+        if (!enabled) {
+            QWidget* focused = QApplication::focusWidget();
+            focusBeforeBusy_ = focused != nullptr && isAncestorOf(focused) ? focused : nullptr;
+        } else if (focusBeforeBusy_ != nullptr) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (focusBeforeBusy_ != nullptr && focusBeforeBusy_->isEnabled()) {
+                        focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
+                    }
+                    focusBeforeBusy_ = nullptr;
+                },
+                Qt::QueuedConnection);
+        }
+    });
     connect(buttons_, &ButtonBar::buttonClicked, this,
             [this](const QString& key) { Forward([&] { form_.OnButtonClick(ToCore(key)); }); });
     connect(tree_, &StructureTree::nodeClicked, this,
@@ -73,6 +96,9 @@ template <class Handler> void MainWindow::Forward(Handler&& handler) {
 void MainWindow::PanelTextChanged(const std::string& key, const std::string& text) {
     if (key == "Status") {
         status_->setText(FromCore(text));
+    } else if (key == "Changes") {
+        changes_->setText(FromCore(text));
+        changes_->setVisible(!text.empty());
     }
 }
 
@@ -81,6 +107,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         Relayout();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    bool close = true;
+    Forward([&] { close = form_.QueryUnload(); });
+    if (close) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Below the size its bars need, Qt may leave the client area alone: the window's own size
+    // must still reach the form's minimum rule.
+    QMetaObject::invokeMethod(this, &MainWindow::Relayout, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -112,10 +155,12 @@ void MainWindow::Relayout() {
     const int height = form_.Height;
     Forward([&] { form_.OnResize(); });
     if (form_.Width != width || form_.Height != height) {
-        // The form asked for a new outer size: the resulting resize lays out again.
+        // The form asked for a new outer size. Qt may apply it at once, inside this guarded
+        // run, so the next run is queued rather than left to the resize event.
         const QSize frame = outer - size();
-        resize(twips.ToPixelsX(form_.Width) - frame.width(),
-               twips.ToPixelsY(form_.Height) - frame.height());
+        resize(twips.AtLeastPixelsX(form_.Width) - frame.width(),
+               twips.AtLeastPixelsY(form_.Height) - frame.height());
+        QMetaObject::invokeMethod(this, &MainWindow::Relayout, Qt::QueuedConnection);
         return;
     }
     PlaceControls();

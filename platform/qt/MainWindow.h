@@ -4,6 +4,7 @@
 #include "platform/controls/StatusBar.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 
@@ -28,9 +29,12 @@ public:
     StructureTree& Tree() noexcept { return *tree_; }
     ReportList& List() noexcept { return *list_; }
     QLabel& StatusText() noexcept { return *status_; }
+    QLabel& ChangesText() noexcept { return *changes_; }
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -47,8 +51,10 @@ private:
     StructureTree* tree_;
     ReportList* list_;
     QLabel* status_;
+    QLabel* changes_;
     QWidget* client_;
     bool relayingOut_ = false;
+    QPointer<QWidget> focusBeforeBusy_;
 };
 
 } // namespace veltrano::qt

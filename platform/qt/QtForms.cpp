@@ -71,6 +71,14 @@ QtForms::~QtForms() {
 
 int QtForms::MsgBox(std::string_view text, int style, std::string_view title) {
     const ArrowWhileShown arrow;
+    if ((style & 7) == forms::vbYesNo) {
+        QMessageBox box(IconOf(style), TitleOr(title), DialogText(text),
+                        QMessageBox::Yes | QMessageBox::No, window_);
+        box.setDefaultButton((style & forms::vbDefaultButton2) != 0 ? QMessageBox::No
+                                                                    : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? forms::vbYes : forms::vbNo;
+    }
     QMessageBox box(IconOf(style), TitleOr(title), DialogText(text), QMessageBox::Ok, window_);
     box.exec();
     return forms::vbOK;

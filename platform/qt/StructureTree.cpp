@@ -1,6 +1,7 @@
 #include "platform/qt/StructureTree.h"
 
 #include <QHeaderView>
+#include <QScopedValueRollback>
 
 namespace veltrano::qt {
 
@@ -30,7 +31,15 @@ StructureTree::StructureTree(controls::TreeView& tree, QHash<QString, QIcon> ico
     connect(&model_, &TreeModel::expandRequested, this, &StructureTree::OnExpandRequested);
     connect(&model_, &TreeModel::scrollRequested, this,
             [this](const QModelIndex& index) { scrollTo(index); });
-    connect(&model_, &TreeModel::enabledChanged, this, &QWidget::setEnabled);
+    connect(&model_, &TreeModel::enabledChanged, this, [this](bool enabled) {
+        emit enabledAboutToChange(enabled);
+        setEnabled(enabled);
+    });
+}
+
+void StructureTree::mousePressEvent(QMouseEvent* event) {
+    pressMovedCurrent_ = false;
+    QTreeView::mousePressEvent(event);
 }
 
 void StructureTree::OnClicked(const QModelIndex& index) {
@@ -38,8 +47,13 @@ void StructureTree::OnClicked(const QModelIndex& index) {
     if (node == 0) {
         return;
     }
+    // The press that made this node current has already asked for its run.
+    if (pressMovedCurrent_) {
+        pressMovedCurrent_ = false;
+        return;
+    }
     tree_.SetSelected(node);
-    emit nodeClicked();
+    EmitNodeClickedLater();
 }
 
 void StructureTree::OnCurrentChanged(const QModelIndex& current) {
@@ -47,9 +61,31 @@ void StructureTree::OnCurrentChanged(const QModelIndex& current) {
     if (node != tree_.SelectedItem()) {
         tree_.SetSelected(node);
     }
+    // Focus alone makes a node current without selecting it: that is no choice of the user's.
+    if (!followingControl_ && node != 0 && selectionModel()->isSelected(current)) {
+        pressMovedCurrent_ = true;
+        EmitNodeClickedLater();
+    }
+}
+
+void StructureTree::EmitNodeClickedLater() {
+    if (clickPending_) {
+        return;
+    }
+    clickPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            clickPending_ = false;
+            if (tree_.SelectedItem() != 0) {
+                emit nodeClicked();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void StructureTree::OnSelectionRequested(const QModelIndex& index) {
+    const QScopedValueRollback<bool> following(followingControl_, true);
     if (!index.isValid()) {
         selectionModel()->clear();
         return;

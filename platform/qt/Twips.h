@@ -21,6 +21,13 @@ public:
     int ToPixelsY(int twips) const {
         return static_cast<int>(std::lround(twips * dpiY_ / kPerInch));
     }
+    // The fewest pixels that come back as at least `twips`, for sizes with a lower bound.
+    int AtLeastPixelsX(int twips) const {
+        return static_cast<int>(std::ceil(twips * dpiX_ / kPerInch));
+    }
+    int AtLeastPixelsY(int twips) const {
+        return static_cast<int>(std::ceil(twips * dpiY_ / kPerInch));
+    }
     int FromPixelsX(int pixels) const {
         return static_cast<int>(std::lround(pixels * kPerInch / dpiX_));
     }

@@ -5,7 +5,6 @@
 #include "act/ActObjects.h"
 #include "act/RecordingApplication.h"
 #include "act/ScriptedWindows.h"
-#include "act/SurveyDatabase.h"
 #include "app/frmHaupt.h"
 #include "detail/DetailListe.h"
 #include "detail/NodeProperty.h"
@@ -13,6 +12,7 @@
 #include "platform/actole/standin/Sqlite.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
 #include "support/NullPlatform.h"
 #include "support/TempFolder.h"
@@ -32,7 +32,7 @@ using namespace veltrano;
 using namespace veltrano::testsupport;
 namespace fs = std::filesystem;
 using ole::standin::TableAccessor;
-using Messages = std::vector<forms::MessageCall>;
+using Messages = std::vector<testsupport::MessageCall>;
 using Texts = std::vector<std::string>;
 using Triggers = std::pair<std::string, std::string>;
 
@@ -42,13 +42,17 @@ constexpr std::int32_t kCompany = 2; // the Contact rows by name: City, Company,
 constexpr std::int32_t kPhone = 3;
 constexpr std::int32_t kEntry = 6; // the trigger columns
 constexpr std::int32_t kExit = 7;
-const forms::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
+const testsupport::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
 const Triggers kOldCompany{"c:\\old\\company.exe", ""};
+
+using Outcome = edit::SaveResult::Outcome;
 
 class StatusTexts final : public controls::StatusBar::Listener {
 public:
-    void PanelTextChanged(const std::string&, const std::string& text) override {
-        texts.push_back(text);
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            texts.push_back(text);
+        }
     }
     std::vector<std::string> texts;
 };
@@ -93,16 +97,16 @@ protected:
         form.Load();
         form.StatusBar.SetListener(&status);
     }
-    static app::Commands Wiring() {
+    app::Commands Wiring() {
         app::Commands commands;
         commands.NodeClick = detail::OnNodeClick;
-        commands.Replace = edit::ReplaceEntries;
-        commands.Save = edit::SaveChanges;
+        commands.Replace = [](app::frmHaupt& f) { edit::ReplaceEntries(f); };
+        commands.Save = [this](app::frmHaupt& f) { result = edit::SaveChanges(f); };
         return commands;
     }
 
     void SetUp() override { WriteTriggerDatabase(file); }
-    void Survey() { act::SurveyDatabase(form, file.string()); }
+    void Survey() { scan::SurveyDatabase(form, file.string()); }
     // Every database here has a field 10 in both tables that the tests show.
     void ClickFields(const std::string& table) {
         form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey(table + " 10")));
@@ -117,13 +121,14 @@ protected:
         form.OnButtonClick("Replace");
     }
     void Save() {
+        result = {};
         status.texts.clear();
         before = Bytes(file);
         shown = forms.Messages().size();
         form.OnButtonClick("Save");
     }
     // The messages of the last save.
-    std::vector<forms::MessageCall> SaveMessages() const {
+    std::vector<testsupport::MessageCall> SaveMessages() const {
         const auto all = forms.Messages();
         return {all.begin() + static_cast<std::ptrdiff_t>(shown), all.end()};
     }
@@ -148,7 +153,9 @@ protected:
     }
     // A save of the Contact replace that changed nothing: these messages alone, the marks kept
     // (Company's entry, Phone's both), the file as before, the window ready.
-    void ExpectNothingSaved(const std::vector<forms::MessageCall>& messages) {
+    void ExpectNothingSaved(const std::vector<testsupport::MessageCall>& messages,
+                            Outcome outcome = Outcome::Failed) {
+        EXPECT_EQ(result.outcome, outcome);
         EXPECT_EQ(SaveMessages(), messages);
         EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true, false, true, true}));
         EXPECT_TRUE(Bytes(file) == before);
@@ -173,7 +180,8 @@ protected:
     fs::path file = folder.Path() / "Triggers.dbf";
     std::string before;
     std::size_t shown = 0;
-    forms::ScriptedForms forms;
+    edit::SaveResult result;
+    testsupport::ScriptedForms forms;
     FakeObjectFactory objects;
     ScriptedWindows windows;
     NoDialogs comdlg32;
@@ -182,12 +190,36 @@ protected:
     app::frmHaupt form{app::Platform{forms, objects, windows, comdlg32, shell32}, Wiring()};
 };
 
+TEST_F(SaveChangesTest, TheListShownDecidesTheTableWhateverTheTreeSelects) {
+    ReplaceIn("Contact");
+    // The tree moved to Group's Fields node without the list following it.
+    form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey("Group 10")));
+    Save();
+    EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
+    EXPECT_EQ(Stored(kGroup, 10), Triggers("c:\\old\\r.exe", ""));
+    EXPECT_EQ(Stored(kContact, 10), Triggers("d:\\new\\company.exe", ""));
+
+    // A new survey takes the list with the tree it belonged to: Save has nothing to write.
+    ReplaceIn("Contact");
+    Survey();
+    EXPECT_EQ(form.lvACT.RowCount(), 0);
+    EXPECT_EQ(form.lvACT.ColumnCount(), 0);
+    EXPECT_EQ(form.ShownFieldsNode(), 0);
+    form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey("Contact 10")));
+    Save();
+    EXPECT_TRUE(SaveMessages().empty());
+    EXPECT_TRUE(Bytes(file) == before);
+    EXPECT_EQ(edit::SaveChanges(form).outcome, Outcome::NothingShown); // nor when called
+}
+
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {
     ReplaceIn("Contact");
     const auto history = form.History.Count();
     Save();
     // Company's entry counts 1, Phone's row with both triggers counts 2.
     EXPECT_EQ(SaveMessages(), Messages{kThreeSaved});
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_EQ(result.count, 3);
     EXPECT_EQ(status.texts,
               (Texts{"Opening current ACT! database...", "Opening ACT! database...",
                      "Entering batch mode...", "Saving changes...", "Ending batch mode...", ""}));
@@ -274,14 +306,14 @@ TEST_F(SaveChangesTest, AnIdBeyondSixteenBitsOrAFileThatNoLongerOpensIsReported)
 TEST_F(SaveChangesTest, ADatabaseAskingForALoginIsOpenedWithTheLoginSequence) {
     fs::remove(file);
     WriteTriggerDatabase(file, true, true);
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     ReplaceIn("Contact");
-    forms.QueueLogin(forms::LoginAnswer{std::nullopt, std::nullopt, ""});
+    forms.QueueLogin(testsupport::LoginAnswer{std::nullopt, std::nullopt, ""});
     Save(); // cancelled: ends quietly
-    ExpectNothingSaved({});
+    ExpectNothingSaved({}, Outcome::Cancelled);
 
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "wrong"});
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "wrong"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     Save();
     const std::string refused = "Login failed.\r\nPlease enter your username and password for\r\n"
                                 "the ACT! database " +
@@ -304,7 +336,8 @@ TEST_F(SaveChangesTest, RefusedWhileActHasThisDatabaseOpenInAnyLetterCase) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     application->Returns("GetOpenDBName", upper);
     Save();
-    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}});
+    ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}},
+                       Outcome::Refused);
     EXPECT_EQ(status.texts, (Texts{"Opening current ACT! database...", ""})); // nothing opened
     EXPECT_EQ(application.use_count(), 1) << "the application object was kept";
 

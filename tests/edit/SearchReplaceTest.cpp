@@ -12,8 +12,8 @@
 namespace {
 
 using namespace veltrano;
-using forms::FormsCall;
-using forms::InputCall;
+using testsupport::FormsCall;
+using testsupport::InputCall;
 
 constexpr std::int32_t kEntry = 6;
 constexpr std::int32_t kExit = 7;
@@ -40,10 +40,11 @@ protected:
         edit::SearchEntries(form);
         return list.SelectedItem();
     }
-    void Replace(const std::string& search, const std::string& replacement) {
+    std::vector<edit::ChangedCell> Replace(const std::string& search,
+                                           const std::string& replacement) {
         Forms().QueueInput(search);
         Forms().QueueInput(replacement);
-        edit::ReplaceEntries(form);
+        return edit::ReplaceEntries(form);
     }
     const controls::ListView::SubItem& Cell(std::int32_t row, std::int32_t sub) const {
         return list.GetSubItem(row, sub);
@@ -51,7 +52,7 @@ protected:
     CellState State(std::int32_t row, std::int32_t sub) const {
         return {Cell(row, sub).text, Cell(row, sub).bold, Cell(row, sub).tag};
     }
-    forms::ScriptedForms& Forms() { return platform.forms; }
+    testsupport::ScriptedForms& Forms() { return platform.forms; }
 
     testsupport::NullPlatform platform;
     app::frmHaupt form{platform.Get()};
@@ -109,7 +110,9 @@ TEST_F(SearchTest, EntryHitStopsBeforeTheExitTriggerAndExitHitClearsTheEntryMark
 TEST_F(SearchReplaceTest, EveryOccurrenceIsReplacedAndTheCellMarkedWithItsFormerText) {
     Fill({{"Tool", "c:\\old\\a.exe c:\\old\\b.exe", "C:\\OLD\\c.exe"}, {"Other", "x", ""}});
     list.SetSelectedItem(2);
-    Replace("c:\\old", "d:\\new");
+    EXPECT_EQ(Replace("c:\\old", "d:\\new"),
+              (std::vector<edit::ChangedCell>{
+                  {1, kEntry, "c:\\old\\a.exe c:\\old\\b.exe", "d:\\new\\a.exe d:\\new\\b.exe"}}));
     EXPECT_EQ(State(1, kEntry),
               CellState("d:\\new\\a.exe d:\\new\\b.exe", true, "c:\\old\\a.exe c:\\old\\b.exe"));
     // Case matters; and Replace starts at the top whatever is selected.
@@ -125,14 +128,14 @@ TEST_F(SearchReplaceTest, OnePassTagOfTheLastReplacementAndMarksClearedByAMiss) 
     Replace("n", "N");
     EXPECT_EQ(State(1, kEntry), CellState("baaNaaNaa", true, "baanaanaa"));
     EXPECT_EQ(form.LastSearchText, "n");
-    Replace("zzz", "y"); // takes the mark away, keeps text and Tag
+    EXPECT_TRUE(Replace("zzz", "y").empty()); // takes the mark away, keeps text and Tag
     EXPECT_EQ(State(1, kEntry), CellState("baaNaaNaa", false, "baanaanaa"));
 }
 
 TEST_F(SearchReplaceTest, CancelledPromptsChangeNothingButTheSearchTextStays) {
     Fill({{"F", "abc", ""}});
     form.LastSearchText = "old";
-    Replace("abc", "");
+    EXPECT_TRUE(Replace("abc", "").empty());
     EXPECT_EQ(form.LastSearchText, "abc");
     EXPECT_EQ(State(1, kEntry), CellState("abc", false, ""));
     EXPECT_EQ(Forms().Inputs()[0].defaultText, "old");

@@ -7,9 +7,9 @@
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TreeView.h"
-#include "platform/forms/ScriptedForms.h"
 #include "scan/modStrukturScan.h"
-#include "support/TempDir.h"
+#include "support/ScriptedForms.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ protected:
             db.Login(user, password);
         }
         ASSERT_TRUE(db.IsOpen()) << file;
-        ScanDatabase(db, tree, status.Panels("Status"), forms);
+        reported = ScanDatabase(db, tree, status.Panels("Status"), forms);
         db.Close();
     }
 
@@ -64,10 +64,11 @@ protected:
         return tree.LastSibling(tree.Child(node));
     }
 
-    testsupport::TempDir folder_;
+    testsupport::TempFolder folder_;
     TreeView tree;
     controls::StatusBar status{{"Status"}};
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
+    std::int32_t reported = -1; // failures the last scan reported
 
 private:
     int built_ = 0;

@@ -44,6 +44,7 @@ TEST_F(StructureScan, BuildsTheNodeModel) {
         "Outline");
     tree.SetLabelEdit(TreeView::tvwAutomatic);
     Scan(file);
+    EXPECT_EQ(reported, 0);
 
     int index = 0;
     std::string expected = Line(0, ++index, "Outline", "Datenbank", file.string(), "Datenbank");

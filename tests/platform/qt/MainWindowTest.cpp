@@ -1,5 +1,6 @@
 #include "platform/qt/MainWindow.h"
-#include "app/StandardCommands.h"
+#include "ModalHelper.h"
+#include "detail/DetailListe.h"
 #include "platform/forms/MemorySettingsStore.h"
 #include "platform/qt/ButtonBar.h"
 #include "platform/qt/QtForms.h"
@@ -7,8 +8,11 @@
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 #include "support/NullPlatform.h"
+#include "wiring/MainForm.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -23,14 +27,13 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         forms = std::make_unique<qt::QtForms>(settings);
-        app::Commands commands = app::StandardCommands();
-        commands.ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
-        commands.NodeClick = [this](app::frmHaupt& f) {
+        form.reset(new app::frmHaupt(
+            wiring::MainForm({*forms, null.objects, null.user32, null.comdlg32, null.shell32})));
+        form->Handlers().ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
+        form->Handlers().NodeClick = [this](app::frmHaupt& f) {
             clickedNodes.push_back(f.tvACT.SelectedItem());
+            detail::OnNodeClick(f);
         };
-        form = std::make_unique<app::frmHaupt>(
-            app::Platform{*forms, null.objects, null.user32, null.comdlg32, null.shell32},
-            commands);
         window = std::make_unique<qt::MainWindow>(*form);
         forms->SetMainWindow(window.get());
         window->show();
@@ -141,10 +144,78 @@ private slots:
         QVERIFY(tree.isExpanded(tree.Model().IndexOf(tables)));
         const QRect rect = tree.visualRect(tree.Model().IndexOf(contact));
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(clickedNodes, (std::vector<TreeView::Index>{contact}));
+        QTRY_COMPARE(clickedNodes, (std::vector<TreeView::Index>{contact}));
         QCOMPARE(form->tvACT.SelectedItem(), contact);
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center()); // again: runs again
+        QTRY_COMPARE(clickedNodes, (std::vector<TreeView::Index>{contact, contact}));
         form->tvACT.SetSelected(root); // the control's selection shows in the view
         QCOMPARE(qt::TreeModel::NodeOf(tree.currentIndex()), root);
+        QCoreApplication::processEvents();
+        QCOMPARE(clickedNodes.size(), 2u); // and is no click of the user's
+    }
+
+    void arrowKeysMoveTheListAndUnsavedMarksAskFirst() {
+        // x > Tables > Contact > Fields > Company, Group > Fields > Region
+        auto& t = form->tvACT;
+        const auto add = [&](TreeView::Index parent, const char* key, const char* text,
+                             const char* tag) {
+            const auto node = t.Add(parent, TreeView::tvwChild, key, text, tag);
+            t.SetTag(node, tag);
+            return node;
+        };
+        const auto root = add(0, "x.dbf", "x", "Datenbank");
+        const auto tables = add(root, "", "Tables", "");
+        const auto contact = add(tables, "", "Contact", "Tabelle");
+        const auto contactFields = add(contact, "", "Fields", "Felder");
+        add(add(contactFields, "Contact 10", "Company", "Feld"), "", "EntryTrigger = c:\\a.exe",
+            "Eigenschaft");
+        const auto group = add(tables, "", "Group", "Tabelle");
+        const auto groupFields = add(group, "", "Fields", "Felder");
+        add(add(groupFields, "Group 10", "Region", "Feld"), "", "EntryTrigger = c:\\r.exe",
+            "Eigenschaft");
+        t.EnsureVisible(contactFields);
+        t.EnsureVisible(groupFields);
+
+        auto& tree = window->Tree();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        tree.setFocus();
+        const QRect rect = tree.visualRect(tree.Model().IndexOf(contactFields));
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+        QTRY_COMPARE(form->lvACT.RowCount(), 1);
+        QCOMPARE(form->lvACT.Text(1), std::string("Company"));
+
+        QTest::keyClick(&tree, Qt::Key_Down); // Group: its properties
+        QTRY_COMPARE(form->lvACT.ColumnHeader(1).text, std::string("Property"));
+        QTest::keyClick(&tree, Qt::Key_Down); // Group's Fields
+        QTRY_COMPARE(form->lvACT.ColumnCount(), 16);
+        QCOMPARE(form->lvACT.Text(1), std::string("Region"));
+        QCOMPARE(clickedNodes, (std::vector<TreeView::Index>{contactFields, group, groupFields}));
+        QTRY_VERIFY(tree.hasFocus()); // the busy switch gave it back
+
+        form->lvACT.SetSubItemBold(1, 6, true); // as Replace leaves it
+        QString asked;
+        const auto answer = [&](QMessageBox::StandardButton button) {
+            WhenModal([&asked, button](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                asked = box->text();
+                box->button(button)->click();
+            });
+        };
+        answer(QMessageBox::No);
+        QTest::keyClick(&tree, Qt::Key_Up);
+        QTRY_COMPARE(asked, QStringLiteral("1 changes have not been saved. Discard them?"));
+        QTRY_COMPARE(qt::TreeModel::NodeOf(tree.currentIndex()), groupFields);
+        QCOMPARE(form->tvACT.SelectedItem(), groupFields);
+        QCOMPARE(form->lvACT.Text(1), std::string("Region"));
+        QVERIFY(form->lvACT.GetSubItem(1, 6).bold);
+
+        asked.clear();
+        answer(QMessageBox::Yes);
+        QTest::keyClick(&tree, Qt::Key_Up);
+        QTRY_COMPARE(form->lvACT.ColumnHeader(1).text, std::string("Property"));
+        QCOMPARE(asked, QStringLiteral("1 changes have not been saved. Discard them?"));
+        QCOMPARE(form->tvACT.SelectedItem(), group);
+        QCOMPARE(clickedNodes.back(), group);
     }
 
     void layoutKeepsTheMarginsAndTheMinimumSize() {
@@ -158,10 +229,15 @@ private slots:
         QCOMPARE(window->Tree().geometry().bottom(), list.geometry().bottom());
         QCOMPARE(window->Tree().geometry().top(), qt::Twips(*window).ToPixelsY(90));
 
-        window->resize(100, 600); // below 3800 twips: back to 3800
-        const int minimum = qt::Twips(*window).ToPixelsX(app::frmHaupt::kMinimumOuterSize);
-        QTRY_COMPARE(window->frameGeometry().width(), minimum);
-        QCOMPARE(form->Width, app::frmHaupt::kMinimumOuterSize);
+        window->resize(50, 50); // below 3800 twips both ways: back to 3800 each, laid out
+        const int minimumX = qt::Twips(*window).AtLeastPixelsX(app::frmHaupt::kMinimumOuterSize);
+        const int minimumY = qt::Twips(*window).AtLeastPixelsY(app::frmHaupt::kMinimumOuterSize);
+        QTRY_COMPARE(window->frameGeometry().size(), QSize(minimumX, minimumY));
+        QVERIFY(form->Width >= app::frmHaupt::kMinimumOuterSize);
+        QVERIFY(form->Height >= app::frmHaupt::kMinimumOuterSize);
+        QTRY_COMPARE(list.geometry().right() + 1, client->width() - margin);
+        QCOMPARE(list.geometry().bottom() + 1, client->height() - margin);
+        QCOMPARE(window->Tree().geometry().bottom(), list.geometry().bottom());
     }
 
 private:
