@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using veltrano::app::PadNumericText;
 
-TEST(PadNumericText, PadsNumbersToFiveCharacters) {
-    EXPECT_EQ(PadNumericText("40"), "   40");
-    EXPECT_EQ(PadNumericText(" 7 "), "    7");
-    EXPECT_EQ(PadNumericText("-1"), "   -1");
-    EXPECT_EQ(PadNumericText("12345"), "12345");
-    EXPECT_EQ(PadNumericText("2.5"), "  2.5");
-}
-
-TEST(PadNumericText, LeavesOtherTextsUnchanged) {
-    EXPECT_EQ(PadNumericText("abc"), "abc");
-    EXPECT_EQ(PadNumericText(""), "");
-    EXPECT_EQ(PadNumericText("   "), "   ");
-    EXPECT_EQ(PadNumericText("1 2"), "1 2");
-    EXPECT_EQ(PadNumericText("-"), "-");
-    EXPECT_EQ(PadNumericText("1.2.3"), "1.2.3");
-}
-
-TEST(PadNumericText, LongNumbersAreTrimmedButNotPadded) {
-    EXPECT_EQ(PadNumericText(" 123456 "), "123456");
-    EXPECT_EQ(PadNumericText("-32768"), "-32768");
+TEST(PadNumericText, NumbersStandRightInFiveCharactersOtherTextsStay) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"40", "   40"},  {" 7 ", "    7"},   {"-1", "   -1"},
+        {"2.5", "  2.5"}, {"12345", "12345"}, {" 123456 ", "123456"}, // trimmed, but not padded
+        {"abc", "abc"},   {"", ""},           {"   ", "   "},
+        {"1 2", "1 2"},   {"-", "-"},         {"1.2.3", "1.2.3"}};
+    for (const auto& [text, padded] : cases) {
+        EXPECT_EQ(PadNumericText(text), padded) << '"' << text << '"';
+    }
 }

@@ -37,28 +37,10 @@ protected:
     std::vector<std::string> ran;
 };
 
-TEST_F(frmHauptTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"SurveyDatabase", "&Survey Database"},
-        {"CopyTable", "&Copy Table"},
-        {"Back", "&Back"},
-        {"For", "&Forward"},
-        {"Search", "S&earch"},
-        {"Replace", "&Replace"},
-        {"Save", "S&ave"},
-        {"Info", "&Info"}};
-    ASSERT_EQ(form->Toolbar.Count(), 8);
-    for (int i = 0; i < 8; ++i) {
-        const auto& button = form->Toolbar.At(i + 1);
-        EXPECT_EQ(button.key, expected[i].first);
-        EXPECT_EQ(button.caption, expected[i].second);
-        EXPECT_EQ(button.image, expected[i].first);
-    }
+TEST_F(frmHauptTest, LoadStartsWithBackAndForwardDisabled) {
     EXPECT_FALSE(Enabled("Back"));
     EXPECT_FALSE(Enabled("For"));
-    ASSERT_NE(form->StatusPanel, nullptr);
     EXPECT_EQ(form->StatusPanel->Key(), "Status");
-
     form->Load(); // a second load replaces the buttons instead of adding more
     EXPECT_EQ(form->Toolbar.Count(), 8);
 }
@@ -103,30 +85,6 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
         form->OnButtonClick(key);
     }
     EXPECT_TRUE(ran.empty());
-}
-
-TEST_F(frmHauptTest, BackAndForwardReselectRecordedNodes) {
-    const auto a = form->tvACT.Add(0, 0, "a", "a", "Datenbank");
-    const auto b = form->tvACT.Add(a, 4, "", "b", "Tabelle");
-    const auto c = form->tvACT.Add(b, 4, "", "c", "Tabelle");
-    for (auto node : {a, b, c}) {
-        form->tvACT.SetSelected(node);
-        form->OnNodeClick();
-        form->UpdateHistoryButtons();
-    }
-    EXPECT_TRUE(Enabled("Back"));
-    EXPECT_FALSE(Enabled("For"));
-
-    form->OnButtonClick("Back");
-    EXPECT_EQ(form->tvACT.SelectedItem(), b);
-    EXPECT_TRUE(form->tvACT.Expanded(a)); // made visible
-    EXPECT_TRUE(Enabled("For"));
-    form->OnButtonClick("Back");
-    EXPECT_EQ(form->tvACT.SelectedItem(), a);
-    EXPECT_FALSE(Enabled("Back"));
-    form->OnButtonClick("For");
-    EXPECT_EQ(form->tvACT.SelectedItem(), b);
-    EXPECT_EQ(form->History.Count(), 3); // re-selection added nothing
 }
 
 TEST_F(frmHauptTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
@@ -175,19 +133,6 @@ TEST_F(frmHauptTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(changes.Text(), ""); // the list is no Fields list any more
     EXPECT_TRUE(form->QueryUnload());
     EXPECT_EQ(platform.forms.Messages().size(), 4u);
-}
-
-TEST_F(frmHauptTest, SetReadySwitchesControlsAndPointer) {
-    form->SetReady(false);
-    EXPECT_FALSE(form->tvACT.Enabled());
-    EXPECT_FALSE(form->lvACT.Enabled());
-    EXPECT_FALSE(form->Toolbar.Enabled());
-    EXPECT_EQ(platform.forms.MousePointer(), forms::vbHourglass);
-    form->SetReady(true);
-    EXPECT_TRUE(form->tvACT.Enabled());
-    EXPECT_TRUE(form->lvACT.Enabled());
-    EXPECT_TRUE(form->Toolbar.Enabled());
-    EXPECT_EQ(platform.forms.MousePointer(), forms::vbDefault);
 }
 
 TEST_F(frmHauptTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
