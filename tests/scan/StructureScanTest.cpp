@@ -1,10 +1,6 @@
-// The scan of whole stand-in databases: node model, tables, users, repeated scans, the sample.
+// The scan of whole stand-in databases: node model, tables, users, repeated scans.
 
 #include "StandInFixture.h"
-
-#include "platform/actole/standin/FileValidation.h"
-#include "platform/actole/standin/SampleDatabase.h"
-#include "platform/actole/standin/StoredData.h"
 
 namespace veltrano::scan::testing {
 namespace {
@@ -88,8 +84,6 @@ TEST_F(StructureScan, BuildsTheNodeModel) {
     EXPECT_EQ(tree.Count(), index);
     EXPECT_EQ(tree.LabelEdit(), TreeView::tvwManual);
     EXPECT_EQ(status.Panels("Status").Text(), "Closing ACT! database...");
-    EXPECT_EQ(forms.DoEventsCount(), 2u);
-    EXPECT_TRUE(forms.Calls().empty());
 }
 
 TEST_F(StructureScan, UsersWithoutIdOrPasswordAndDatabasesWithoutUsers) {
@@ -106,17 +100,6 @@ TEST_F(StructureScan, UsersWithoutIdOrPasswordAndDatabasesWithoutUsers) {
 
     Scan(Build([](StandInDatabaseWriter&) {}));
     EXPECT_EQ(ChildTexts(tree, tree.LastSibling(tree.Child(tree.Root()))), Texts{"Count = 0"});
-}
-
-TEST_F(StructureScan, ABigTableLetsEventsRunWhileItIsRead) {
-    Scan(Build([](StandInDatabaseWriter& w) {
-        for (std::int16_t id = 1; id <= 250; ++id) {
-            w.AddField(TableAccessor::Contact, {.id = id, .name = "F" + std::to_string(id)});
-        }
-    }));
-    // Before and after reading, and after fields 100 and 200.
-    EXPECT_EQ(forms.DoEventsCount(), 4u);
-    EXPECT_EQ(tree.Children(tree.Parent(tree.ByKey("Contact 1"))), 250);
 }
 
 TEST_F(StructureScan, SecondScanReplacesTheFirstTreeCollapsedAndUnselected) {
@@ -137,34 +120,6 @@ TEST_F(StructureScan, SecondScanReplacesTheFirstTreeCollapsedAndUnselected) {
     for (TreeView::Index node = 1; node <= tree.Count(); ++node) {
         EXPECT_FALSE(tree.Expanded(node)) << tree.Text(node);
     }
-}
-
-TEST_F(StructureScan, SampleDatabaseOutlineMatchesTheFile) {
-    namespace standin = ole::standin;
-    const auto file = folder_.File("sample.dbf");
-    standin::WriteSampleDatabase(file);
-    Scan(file, std::string(standin::kSampleUserName), std::string(standin::kSamplePassword));
-
-    auto connection = standin::OpenDatabaseFile(file, std::chrono::seconds(1));
-    const auto tables = tree.Child(tree.Root());
-    EXPECT_EQ(ChildTexts(tree, tree.Root()), (Texts{"Tables", "Users"}));
-    ASSERT_EQ(tree.Children(tables), 7);
-    auto table = tree.Child(tables);
-    for (const auto accessor : standin::kAllTables) {
-        const auto fields = standin::LoadTable(connection, accessor).Fields().size();
-        const Texts properties = ChildTexts(tree, table);
-        EXPECT_EQ(tree.Text(table), standin::AccessorName(accessor));
-        EXPECT_EQ(static_cast<std::size_t>(tree.Children(tree.Child(table))), fields);
-        EXPECT_EQ(Texts(properties.end() - 2, properties.end()),
-                  (Texts{"Field Count = " + std::to_string(fields),
-                         "Record Count = " +
-                             std::to_string(standin::CountRecords(connection, accessor))}));
-        table = tree.Next(table);
-    }
-    const auto users = standin::LoadUsers(connection).size();
-    EXPECT_EQ(ChildTexts(tree, tree.LastSibling(tables)).back(),
-              "Count = " + std::to_string(users));
-    EXPECT_EQ(static_cast<std::size_t>(tree.Children(tree.LastSibling(tables))), users + 1);
 }
 
 } // namespace

@@ -1,15 +1,13 @@
 // The Survey Database command on stand-in databases, with scripted dialogs and recorded
-// Database calls, and end to end against a running stand-in ACT! (`act-standin run`).
+// Database calls. The running ACT!'s database is surveyed end to end by veltrano-cli's tests.
 
 #include "scan/SurveyDatabase.h"
 #include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
-#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/win32/linux/LinuxComDlg32.h"
-#include "platform/win32/linux/RegisteredWindows.h"
 #include "support/NullPlatform.h"
-#include "tools/StandInProcess.h"
+#include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -149,18 +147,18 @@ protected:
     std::shared_ptr<RecordingDatabase> database;
 };
 
-TEST_F(SurveyDatabaseTest, ChosenOrGivenFileIsOpenedLoggedInScannedAndClosed) {
+TEST_F(SurveyDatabaseTest, ChosenFileIsOpenedLoggedInScannedAndClosed) {
     forms().QueueFileDialog(Texts{file.string()});
     forms().QueueLogin(LoginAnswer{"Chris", "pw"});
     EXPECT_EQ(Survey(), scan::SurveyOutcome::Read);
-    Texts expected{"Opening current ACT! database...",
-                   "Open ACT! database",
-                   "Opening ACT! database " + file.string() + "...",
-                   "ACT! login",
-                   "Validating ACT! user Chris...",
-                   "Reading database structure...",
-                   "Closing ACT! database...",
-                   ""};
+    const Texts expected{"Opening current ACT! database...",
+                         "Open ACT! database",
+                         "Opening ACT! database " + file.string() + "...",
+                         "ACT! login",
+                         "Validating ACT! user Chris...",
+                         "Reading database structure...",
+                         "Closing ACT! database...",
+                         ""};
     EXPECT_EQ(window.statusTexts, expected);
     EXPECT_TRUE(forms().Messages().empty());
     EXPECT_EQ(Root(), "Team");
@@ -174,17 +172,6 @@ TEST_F(SurveyDatabaseTest, ChosenOrGivenFileIsOpenedLoggedInScannedAndClosed) {
     // Closed once, at the end, because it was open.
     EXPECT_EQ(CountOf(id::kDatabaseClose), 1);
     EXPECT_EQ(database->calls.back().dispid, id::kDatabaseClose);
-    ExpectClosingSteps();
-
-    // A given file takes the same steps without the file dialog.
-    window.statusTexts.clear();
-    forms().QueueLogin(LoginAnswer{"chris", "pw"});
-    Survey(file.string());
-    expected.erase(expected.begin() + 1);
-    expected[3] = "Validating ACT! user chris...";
-    EXPECT_EQ(window.statusTexts, expected);
-    EXPECT_EQ(forms().FileDialogsShown().size(), 1u);
-    EXPECT_EQ(Root(), "Team");
     ExpectClosingSteps();
 }
 
@@ -294,7 +281,6 @@ TEST_F(SurveyDatabaseTest, FileThatIsNoDatabaseIsReportedAndNotClosed) {
               (Messages{{"Error while opening ACT!-databse " + notes.string(), 48, ""}}));
     EXPECT_TRUE(forms().LoginsShown().empty());
     EXPECT_EQ(CountOf(id::kDatabaseClose), 0);
-    EXPECT_GE(CountOf(id::kDatabaseIsOpen), 1);
     ExpectEarlierTreeKept();
     ExpectClosingSteps();
 }
@@ -328,67 +314,6 @@ TEST_F(SurveyDatabaseTest, FailuresOfActAreReportedAndTheClosingStepsStillRun) {
                         error("Fehlernummer: -2147467259\r\nFehlerbeschreibung: Unspecified error"),
                         error("Fehlernummer: 429\r\nFehlerbeschreibung: ActiveX component can't "
                               "create object")}));
-}
-
-// ---- end to end: found through the registered window, reached over its socket ----
-
-class SurveyEndToEndTest : public ::testing::Test {
-protected:
-    SurveyEndToEndTest() { WriteLoginDatabase(file); }
-
-    testsupport::TempFolder data;
-    testsupport::TempFolder runtime;
-    std::filesystem::path file = data.Path() / "Team.dbf";
-    std::filesystem::path registration = runtime.Path() / "act-standin";
-
-    testsupport::ScriptedForms forms;
-    ole::standin::LinuxObjectFactory objects{registration};
-    win32::RegisteredWindows user32{registration};
-    win32::LinuxComDlg32 comdlg32{forms};
-    testsupport::NoShell shell32;
-    SurveyWindow window{{forms, objects, user32, comdlg32, shell32}};
-};
-
-TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
-    testsupport::StandInProcess act(runtime.Path(), file, data.Path());
-    ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
-    scan::SurveyDatabase(window.form);
-
-    EXPECT_TRUE(forms.Messages().empty());
-    const auto& tree = window.form.tvACT;
-    ASSERT_GT(tree.Count(), 1);
-    EXPECT_EQ(tree.Text(tree.Root()), "Team");
-    EXPECT_EQ(tree.Key(tree.Root()), file.string());
-    EXPECT_EQ(window.statusTexts, (std::vector<std::string>{"Opening current ACT! database...",
-                                                            "Reading database structure...",
-                                                            "Closing ACT! database...", ""}));
-    EXPECT_TRUE(window.Closed());
-
-    // The file ACT! has open is replaced by something that is no database.
-    const auto junk = data.Path() / "junk";
-    std::ofstream(junk) << "not an ACT! database\n";
-    std::filesystem::rename(junk, file);
-    window.SeedEarlierSurvey();
-    scan::SurveyDatabase(window.form);
-
-    EXPECT_TRUE(forms.FileDialogsShown().empty());
-    EXPECT_TRUE(forms.LoginsShown().empty());
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<testsupport::MessageCall>{
-                  {"Error while opening ACT!-databse " + file.string(), 48, ""}}));
-    EXPECT_EQ(window.form.tvACT.Count(), 1);
-    EXPECT_TRUE(window.Closed());
-}
-
-TEST_F(SurveyEndToEndTest, WithoutRunningActTheFileDialogIsShown) {
-    forms.QueueFileDialog(std::vector<std::string>{file.string()});
-    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
-    scan::SurveyDatabase(window.form);
-
-    EXPECT_EQ(forms.FileDialogsShown().size(), 1u);
-    EXPECT_EQ(forms.LoginsShown().size(), 1u);
-    EXPECT_TRUE(forms.Messages().empty());
-    EXPECT_EQ(window.form.tvACT.Text(window.form.tvACT.Root()), "Team");
 }
 
 } // namespace
