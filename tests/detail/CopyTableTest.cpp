@@ -30,7 +30,7 @@ TEST_F(CopyTableTest, EachLayoutInTheOrderShownWithItsPadding) {
         {"Tables/Contact/Fields",
          kFieldsHeader +
              "City\t    9\tString\t   30\t    0\tOnly drop-down list\t\tC:\\city.exe\t\tFalse\t"
-             "False\tFalse\tFalse\tFalse\tTrue\t   12\t\r\n"
+             "False\tFalse\tFalse\tFalse\tTrue\t    6\t\r\n"
              "Company\t   25\tString\t   40\t    0\tNo rules\t\t\ta = b\tFalse\tFalse\tTrue\t"
              "False\tFalse\tFalse\t   -1\t\r\n"
              "Phone\t  100\tPhone\t    5\t    0\tNo rules\tphone.exe\t\t\tFalse\tFalse\tFalse\t"
@@ -41,9 +41,7 @@ TEST_F(CopyTableTest, EachLayoutInTheOrderShownWithItsPadding) {
         {"Tables/Contact/Fields/City/PopupList",
          "ID\tValue\tRemark\t\r\n"
          "    0\tTown 0\tr\t\r\n    1\tTown 1\tr\t\r\n    2\tTown 2\tr\t\r\n"
-         "    3\tTown 3\t\t\r\n    4\t\tr\t\r\n    5\tTown 5\tr\t\r\n"
-         "    6\tTown 6\tr\t\r\n    7\tTown 7\tr\t\r\n    8\tTown 8\tr\t\r\n"
-         "    9\tTown 9\tr\t\r\n   10\tTown 10\tr\t\r\n   11\tTown 11\tr\t\r\n"},
+         "    3\tTown 3\t\t\r\n    4\t\tr\t\r\n    5\tTown 5\tr\t\r\n"},
         {"Tables/Sales/Fields/Stage/PopupList", "ID\tValue\tRemark\t\r\n"},
     };
     for (const auto& [path, text] : cases) {
@@ -63,10 +61,6 @@ TEST_F(CopyTableTest, CellsAreCopiedUnchanged) {
 
 TEST_F(CopyTableTest, AnEmptyListGivesALineEndAndStillConfirms) {
     EXPECT_EQ(Copy(), "\r\n");
-    using testsupport::FormsCall;
-    EXPECT_EQ(w.Forms().CallKinds(),
-              (std::vector<FormsCall>{FormsCall::ClipboardClear, FormsCall::ClipboardSetText,
-                                      FormsCall::MsgBox}));
     EXPECT_EQ(w.Forms().Messages(),
               (std::vector<testsupport::MessageCall>{
                   {"The current table is now in the clipboard.", forms::vbInformation, ""}}));

@@ -36,7 +36,7 @@ public:
     Strings texts;
 };
 
-// Contact (2 records): Company 25 (initial value "a = b"), City 9 (twelve popup entries, the 4th
+// Contact (2 records): Company 25 (initial value "a = b"), City 9 (six popup entries, the 4th
 // without a remark, the 5th without a value), Phone 100 (type Phone). Group: no name, no
 // fields. Sales: Stage 1 with an empty popup list. Users Chris and Dana (no ID, no password).
 inline void WriteDetailDatabase(const fs::path& file) {
@@ -49,7 +49,7 @@ inline void WriteDetailDatabase(const fs::path& file) {
     add({.id = 9, .name = "City", .length = 30, .entryRule = 2, .exitTrigger = R"(C:\city.exe)"});
     add({.id = 100, .name = "Phone", .type = 14, .length = 5, .entryTrigger = "phone.exe"});
     std::vector<PopupEntry> towns;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 6; ++i) {
         towns.push_back({i == 4 ? "" : "Town " + std::to_string(i), i == 3 ? "" : "r"});
     }
     db.AddPopupList(contact, 9, towns);

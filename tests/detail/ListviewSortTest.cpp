@@ -89,15 +89,4 @@ TEST_F(ListSortTest, UnsortedListsSortOnAClickInsideTheirColumns) {
     EXPECT_EQ(SortImage(), detail::kImageDescending);
 }
 
-TEST_F(ListSortTest, WithoutIndicatorsOrImagesOnlyTheSortChanges) {
-    w.Click("Tables/Contact");
-    detail::SortListView(list, 2, true, false, w.form->ilSortierung);
-    EXPECT_EQ(Formats(), std::vector<int>(2, kString));
-    EXPECT_EQ(w.Column(1), (Strings{"2", "3", "Contact"}));
-    const controls::ImageList noImages{9, 5, {}};
-    detail::SortListView(list, 2, false, true, noImages); // no toggle, and nothing to draw
-    EXPECT_EQ(list.SortOrder(), ListView::lvwAscending);
-    EXPECT_EQ(Formats(), std::vector<int>(2, kString));
-}
-
 } // namespace
