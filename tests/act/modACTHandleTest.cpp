@@ -30,13 +30,9 @@ TEST(FindTopWindowTest, FindsTheLastVisibleMatchOfClassAndCaption) {
         {{}, "act", "ACT!", 0},
         // The class is lower-cased, the pattern is not: an upper-case pattern never matches.
         {frame, "act", "ACT!", 7},
-        {frame, "standin", "ACT!", 7},
         {frame, "Act", "ACT!", 0},
-        {frame, "", "ACT!", 7},
         {frame, "notepad", "ACT!", 0},
         {lowerAndMixed, "act", "ACT!", 0},
-        {lowerAndMixed, "act", "act!", 3},
-        {lowerAndMixed, "act", "*", 4},
         {{{5, "actframe", ""}}, "act", "ACT!", 0},
         {{{5, "actframe", ""}}, "act", "*", 5},
         {{{5, "actframe", ""}}, "act", "", 5},
@@ -44,11 +40,9 @@ TEST(FindTopWindowTest, FindsTheLastVisibleMatchOfClassAndCaption) {
         {{{1, "act", filler + "ACT!"}, {2, "act", filler + "xACT!"}}, "act", "ACT!", 1},
         // Leading blanks are trimmed before the 50 characters are counted.
         {{{9, "act", std::string(20, ' ') + filler + "ACT!"}}, "act", "ACT!", 9},
-        {{{6, "act", std::string("Editor\0ACT! - demo", 18)}}, "act", "ACT!", 0},
         // A window that is gone reads as "": only the empty pattern still matches it.
         {invisibleAndDead, "act", "ACT!", 0},
         {invisibleAndDead, "act", "", 2},
-        {invisibleAndDead, "act", "*", 2},
         {four, "act", "ACT!", 11},
         {four, "act", "first", 10},
         {{{4, std::string(255, 'x') + "act", "ACT!"}}, "act", "ACT!", 0},
