@@ -1,7 +1,7 @@
 #pragma once
 
-// The forms runtime for tests: answers come from queues, every call is recorded.
-// A call whose queue is empty gets the safe answer (OK, "", cancel) and is marked unanswered.
+// The forms runtime for tests: answers come from queues, what was shown is recorded.
+// A call whose queue is empty gets the safe answer (OK, "", cancel).
 
 #include "platform/forms/FormsRuntime.h"
 #include "platform/forms/MemorySettingsStore.h"
@@ -16,40 +16,10 @@
 
 namespace veltrano::testsupport {
 
-enum class FormsCall {
-    MsgBox,
-    InputBox,
-    ClipboardClear,
-    ClipboardSetText,
-    GetSetting,
-    SaveSetting,
-    SetMousePointer,
-    SetFocus,
-    ShowLoginModal,
-    ShowAboutModal,
-    ShowFileDialog,
-};
-
-// One recorded call. Fields a kind has no use for stay empty.
-struct RecordedCall {
-    FormsCall kind{};
-    std::string text;  // message text, input prompt, clipboard text, focused control
-    int style = 0;     // MsgBox style, mouse pointer
-    std::string title; // as passed: "" means the application's title
-    std::string defaultText;
-    std::string app;
-    std::string section;
-    std::string key;
-    std::string value;           // saved value; the value GetSetting answered
-    forms::LoginFormState login; // the login form as it was shown
-    forms::FileDialogRequest fileDialog;
-    bool unanswered = false; // its answer queue was empty
-};
-
 struct MessageCall {
     std::string text;
     int style = 0;
-    std::string title;
+    std::string title; // as passed: "" means the application's title
     bool operator==(const MessageCall&) const = default;
 };
 
@@ -78,13 +48,8 @@ using LoginScript = std::function<void(forms::LoginFormState&)>;
 
 class ScriptedForms final : public forms::FormsRuntime {
 public:
-    // Settings in memory.
-    ScriptedForms();
-    // Settings in the given store, which must outlive this object.
-    explicit ScriptedForms(forms::SettingsStore& settings);
-
     void QueueMsgBoxResult(int result) { msgBoxResults_.push_back(result); }
-    void QueueInput(std::string answer) { inputs_.push_back(std::move(answer)); }
+    void QueueInput(std::string answer) { inputAnswers_.push_back(std::move(answer)); }
     void QueueLogin(LoginAnswer answer) { logins_.emplace_back(std::move(answer)); }
     void QueueLogin(LoginScript script) { logins_.emplace_back(std::move(script)); }
     void QueueFileDialog(forms::FileDialogAnswer answer) {
@@ -92,62 +57,66 @@ public:
     }
     void SetVersion(forms::AppVersion version) { version_ = version; }
 
-    // The settings behind GetSetting/SaveSetting (the in-memory map unless a store was given).
-    forms::SettingsStore& Settings() noexcept { return *settings_; }
+    // The settings behind GetSetting/SaveSetting, in memory.
+    forms::SettingsStore& Settings() noexcept { return settings_; }
 
-    const std::vector<RecordedCall>& Calls() const noexcept { return calls_; }
-    std::vector<FormsCall> CallKinds() const;
-    std::vector<RecordedCall> CallsOf(FormsCall kind) const;
-    std::vector<MessageCall> Messages() const;
-    std::vector<InputCall> Inputs() const;
-    std::vector<SavedSetting> SavedSettings() const;
+    const std::vector<MessageCall>& Messages() const noexcept { return messages_; }
+    const std::vector<InputCall>& Inputs() const noexcept { return inputs_; }
+    const std::vector<SavedSetting>& SavedSettings() const noexcept { return saved_; }
     // The login form's texts each time it was shown, before the scripted answer.
-    std::vector<forms::LoginFormState> LoginsShown() const;
-    std::vector<forms::FileDialogRequest> FileDialogsShown() const;
-    std::vector<int> MousePointers() const;
-    std::size_t UnansweredCount() const;
-    std::size_t AboutShownCount() const { return CallsOf(FormsCall::ShowAboutModal).size(); }
-    std::size_t DoEventsCount() const noexcept { return doEvents_; }
+    const std::vector<forms::LoginFormState>& LoginsShown() const noexcept { return loginsShown_; }
+    const std::vector<forms::FileDialogRequest>& FileDialogsShown() const noexcept {
+        return fileDialogsShown_;
+    }
+    const std::vector<int>& MousePointers() const noexcept { return pointers_; }
+    const std::string& Focus() const noexcept { return focus_; }
     const std::string& ClipboardText() const noexcept { return clipboard_; }
     // Answers still queued; a finished test usually expects none.
-    std::size_t PendingAnswers() const noexcept;
+    std::size_t PendingAnswers() const noexcept {
+        return msgBoxResults_.size() + inputAnswers_.size() + logins_.size() + fileDialogs_.size();
+    }
 
     int MsgBox(std::string_view text, int style = forms::vbOKOnly,
                std::string_view title = {}) override;
     std::string InputBox(std::string_view prompt, std::string_view title = {},
                          std::string_view defaultText = {}) override;
-    void DoEvents() override { ++doEvents_; }
+    void DoEvents() override {}
 
-    void ClipboardClear() override;
-    void ClipboardSetText(std::string_view text) override;
+    void ClipboardClear() override { clipboard_.clear(); }
+    void ClipboardSetText(std::string_view text) override { clipboard_ = text; }
 
     std::string GetSetting(std::string_view app, std::string_view section, std::string_view key,
-                           std::string_view defaultValue = {}) override;
+                           std::string_view defaultValue = {}) override {
+        return settings_.Get(app, section, key, defaultValue);
+    }
     void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view value) override;
 
     forms::AppVersion Version() const override { return version_; }
-    void SetMousePointer(int pointer) override;
-    int MousePointer() const override { return mousePointer_; }
-    void SetFocus(std::string_view control) override;
+    void SetMousePointer(int pointer) override { pointers_.push_back(pointer); }
+    int MousePointer() const override {
+        return pointers_.empty() ? forms::vbDefault : pointers_.back();
+    }
+    void SetFocus(std::string_view control) override { focus_ = control; }
 
     void ShowLoginModal(forms::LoginFormState& state) override;
-    void ShowAboutModal() override;
+    void ShowAboutModal() override {}
     forms::FileDialogAnswer ShowFileDialog(const forms::FileDialogRequest& request) override;
 
 private:
-    RecordedCall& Record(FormsCall kind);
-
-    forms::MemorySettingsStore memory_;
-    forms::SettingsStore* settings_;
+    forms::MemorySettingsStore settings_;
     std::deque<int> msgBoxResults_;
-    std::deque<std::string> inputs_;
+    std::deque<std::string> inputAnswers_;
     std::deque<std::variant<LoginAnswer, LoginScript>> logins_;
     std::deque<forms::FileDialogAnswer> fileDialogs_;
-    std::vector<RecordedCall> calls_;
-    std::size_t doEvents_ = 0;
+    std::vector<MessageCall> messages_;
+    std::vector<InputCall> inputs_;
+    std::vector<SavedSetting> saved_;
+    std::vector<forms::LoginFormState> loginsShown_;
+    std::vector<forms::FileDialogRequest> fileDialogsShown_;
+    std::vector<int> pointers_;
+    std::string focus_;
     std::string clipboard_;
-    int mousePointer_ = forms::vbDefault;
     forms::AppVersion version_ = forms::BuildVersion();
 };
 
