@@ -14,10 +14,3 @@ inline int ErrorOf(const std::function<void()>& action) {
     }
     return 0;
 }
-
-// Appends "name(a,b) " to a listener's log.
-template <typename... Numbers> void Note(std::string& log, const char* name, Numbers... numbers) {
-    std::string args;
-    ((args += (args.empty() ? "" : ",") + std::to_string(numbers)), ...);
-    log += std::string(name) + "(" + args + ") ";
-}
