@@ -79,45 +79,6 @@ private slots:
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Again"));
     }
 
-    void viewRequestsFollowTheControl() {
-        const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
-        const auto mid = tree->Add(root, TreeView::tvwChild, "", "mid");
-        const auto leaf = tree->Add(mid, TreeView::tvwChild, "", "leaf");
-        QSignalSpy expand(model.get(), &TreeModel::expandRequested);
-        QSignalSpy scroll(model.get(), &TreeModel::scrollRequested);
-        QSignalSpy select(model.get(), &TreeModel::selectionRequested);
-
-        tree->EnsureVisible(leaf);
-        QCOMPARE(expand.count(), 2); // outermost first
-        QCOMPARE(expand[0][0].value<QModelIndex>(), model->IndexOf(root));
-        QCOMPARE(expand[1][0].value<QModelIndex>(), model->IndexOf(mid));
-        QCOMPARE(scroll.count(), 1);
-        QCOMPARE(scroll[0][0].value<QModelIndex>(), model->IndexOf(leaf));
-
-        tree->SetSelected(mid);
-        tree->SetSelected(0);
-        QCOMPARE(select.count(), 2);
-        QCOMPARE(select[0][0].value<QModelIndex>(), model->IndexOf(mid));
-        QVERIFY(!select[1][0].value<QModelIndex>().isValid());
-    }
-
-    void wideTreeAnswersRowsInOrder() {
-        // Rows are reached through the control's sequential ChildAt.
-        const auto root = tree->Add(0, TreeView::tvwChild, "", "db");
-        tester.reset(); // the tester would walk every node; this case is about the lookups
-        for (int i = 0; i < 20000; ++i) {
-            tree->Add(root, TreeView::tvwChild, "", std::to_string(i));
-        }
-        const QModelIndex rootIndex = model->index(0, 0);
-        QCOMPARE(model->rowCount(rootIndex), 20000);
-        for (int row = 0; row < 20000; row += 997) {
-            QCOMPARE(model->index(row, 0, rootIndex).data().toString(), QString::number(row));
-            QCOMPARE(model->index(row, 0, rootIndex).parent(), rootIndex);
-        }
-        QVERIFY(!model->index(20000, 0, rootIndex).isValid());
-        QVERIFY(!model->index(0, 1, rootIndex).isValid());
-    }
-
 private:
     std::unique_ptr<TreeView> tree;
     std::unique_ptr<TreeModel> model;

@@ -67,9 +67,6 @@ private slots:
         QVERIFY(form.rect().contains(abbort) && form.rect().contains(ok));
         QVERIFY(form.lbName->width() >= form.lbName->sizeHint().width());
         QVERIFY(form.lbPassord->width() >= form.lbPassord->sizeHint().width());
-        if (const QByteArray png = qgetenv("VELTRANO_LOGIN_PNG"); !png.isEmpty()) {
-            QVERIFY(form.grab().save(QString::fromLocal8Bit(png)));
-        }
     }
 
     void tabOrderAndAccessKeys() {
