@@ -214,21 +214,5 @@ TEST_F(RegistrationTest, StaleEntriesAndZombiesAreIgnoredAndCleanedUp) {
                                               std::to_string(alive.Pid()) + ".window"}));
 }
 
-TEST_F(RegistrationTest, EnumerationFollowsRegistrationOrderUntilTheCallbackStops) {
-    const fs::path folder = OpenRegistrationFolder(temp / "reg");
-    SleepingChild first, second;
-    Place(folder, EntryOf(first.Pid(), 7));
-    Place(folder, EntryOf(second.Pid(), 3));
-    RegisteredWindows windows(folder);
-    EXPECT_EQ(Enumerate(windows), (std::vector<HWND>{second.Pid(), first.Pid()}));
-
-    WindowRegistration self(folder, WindowEntry{});
-    EXPECT_EQ(self.Entry().sequence, 8u);
-    EXPECT_EQ(Enumerate(windows), (std::vector<HWND>{second.Pid(), first.Pid(), ::getpid()}));
-    int calls = 0;
-    windows.EnumWindows([&](HWND) { return ++calls < 2; });
-    EXPECT_EQ(calls, 2);
-}
-
 } // namespace
 } // namespace veltrano::win32
