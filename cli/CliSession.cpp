@@ -2,11 +2,6 @@
 
 #include "act/SurveyDatabase.h"
 #include "app/StandardCommands.h"
-#include "platform/win32/NoWindows.h"
-#include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/RegistrationFolder.h"
-
-#include <system_error>
 
 namespace veltrano::cli {
 
@@ -14,34 +9,12 @@ namespace {
 
 constexpr std::string_view kSection = "options";
 
-// The settings file of the window; none when there is no home folder to find it in.
-std::unique_ptr<forms::IniSettingsStore> RememberedSettings() {
-    try {
-        return std::make_unique<forms::IniSettingsStore>(
-            forms::IniSettingsStore::DefaultPath(forms::kAppTitle));
-    } catch (const std::system_error&) {
-        return nullptr;
-    }
-}
-
-// Only looks: the folder is not created, as the command line never starts an ACT!.
-std::unique_ptr<win32::User32> RunningWindows(std::string& problem) {
-    const auto folder = win32::RegistrationFolderPath();
-    try {
-        win32::RegistrationFolderExists(folder);
-        return std::make_unique<win32::RegisteredWindows>(folder);
-    } catch (const win32::RegistrationError& error) {
-        problem = error.what();
-        return std::make_unique<win32::NoWindows>();
-    }
-}
-
 } // namespace
 
 CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
-    : settings_(RememberedSettings()), forms_(messages, settings_.get()),
-      user32_(RunningWindows(windowsProblem_)), comdlg32_(forms_),
-      form_({forms_, objects_, *user32_, comdlg32_, shell32_}, app::StandardCommands()) {
+    : platform_(OpenCliPlatform()), forms_(messages, platform_.settings.get()), comdlg32_(forms_),
+      form_({forms_, *platform_.objects, *platform_.user32, comdlg32_, *platform_.shell32},
+            app::StandardCommands()) {
     if (login.user) {
         forms_.SetLoginAnswer(*login.user, login.password.value_or(""));
     } else if (login.password) {

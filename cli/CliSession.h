@@ -1,14 +1,12 @@
 #pragma once
 
-// The window's core without a window: the main window's state and the standard commands on the
-// Linux platform, with the headless forms runtime.
+// The window's core without a window: the main window's state and the standard commands on this
+// system's platform, with the headless forms runtime.
 
 #include "app/frmHaupt.h"
 #include "cli/CliForms.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
-#include "platform/forms/IniSettingsStore.h"
+#include "cli/CliPlatform.h"
 #include "platform/win32/services/LinuxComDlg32.h"
-#include "platform/win32/services/LinuxShell32.h"
 
 #include <iosfwd>
 #include <memory>
@@ -45,16 +43,13 @@ public:
     SurveyResult Survey(const std::optional<std::string>& database);
 
     // Why running ACT! programs cannot be looked for; "" when they can.
-    const std::string& WindowsProblem() const noexcept { return windowsProblem_; }
+    const std::string& WindowsProblem() const noexcept { return platform_.windowsProblem; }
 
 private:
-    std::unique_ptr<forms::IniSettingsStore> settings_;
+    CliPlatform platform_;
     CliForms forms_;
-    std::string windowsProblem_;
-    std::unique_ptr<win32::User32> user32_;
-    ole::standin::LinuxObjectFactory objects_;
+    // The file dialog is the headless runtime's, which only notes that it was asked.
     win32::LinuxComDlg32 comdlg32_;
-    win32::LinuxShell32 shell32_;
     app::frmHaupt form_;
 };
 

@@ -1,6 +1,6 @@
 #include "cli/CliCommands.h"
+#include "platform/win32/CommandLine.h"
 
-#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <variant>
@@ -13,14 +13,13 @@ using namespace veltrano::cli;
 LoginOptions LoginFrom(const Arguments& args) {
     LoginOptions login{args.user, args.password};
     if (!login.user) {
-        if (const char* user = std::getenv("VELTRANO_USER"); user != nullptr && *user != '\0') {
-            login.user = user;
+        if (auto user = veltrano::win32::EnvironmentVariable("VELTRANO_USER");
+            user && !user->empty()) {
+            login.user = std::move(user);
         }
     }
     if (!login.password) {
-        if (const char* password = std::getenv("VELTRANO_PASSWORD"); password != nullptr) {
-            login.password = password;
-        }
+        login.password = veltrano::win32::EnvironmentVariable("VELTRANO_PASSWORD");
     }
     return login;
 }
@@ -29,7 +28,7 @@ LoginOptions LoginFrom(const Arguments& args) {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    const auto parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const auto parsed = ParseArguments(veltrano::win32::ProgramArguments(argc, argv));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         std::cerr << "veltrano-cli: " << error->problem << '\n'
                   << UsageLine(error->command) << '\n';

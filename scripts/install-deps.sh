@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Veltrano needs to build, test and run; skips what is there.
+# With --windows also what the Windows build needs: mingw-w64, wine (64-bit only: wine32 would
+# take over the wine command), and dpkg-source and tclsh to make SQLite from its source package.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,10 @@ packages=(
   nlohmann-json3-dev
   xvfb xauth xdg-utils
 )
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
+    dpkg-dev tcl xz-utils debian-archive-keyring)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

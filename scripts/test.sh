@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the CI build (warnings are errors) and the
-# address/undefined-behaviour sanitizer build.
+# Sets up, builds and runs every test: the CI build (warnings are errors), the
+# address/undefined-behaviour sanitizer build, and the Windows builds (64-bit tests under wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh --windows
 jobs=$(nproc)
 
 for preset in ci asan; do
@@ -19,3 +19,5 @@ echo "== benchmarks: one run each on the smallest size (a smoke test, not a meas
 if [ -x build/ci/bin/veltrano-bench ]; then
   build/ci/bin/veltrano-bench --smoke
 fi
+
+scripts/test-windows.sh

@@ -1,4 +1,5 @@
 #include "platform/actole/standin/SampleDatabase.h"
+#include "platform/actole/standin/Utf8Path.h"
 #include "tools/ActStandInCommands.h"
 #include "tools/ActStandInFiles.h"
 
@@ -29,7 +30,8 @@ int RunCreateCommand(const std::vector<std::string>& args) {
         return Fail("create: say what to create (--sample)", kExitUsage);
     }
     try {
-        WriteNewFile(file, force, [](const std::filesystem::path& path) {
+        const auto target = ole::standin::PathFromUtf8(file);
+        WriteNewFile(target, force, [](const std::filesystem::path& path) {
             ole::standin::WriteSampleDatabase(path);
         });
     } catch (const std::exception& error) {

@@ -1,4 +1,5 @@
 #include "platform/actole/standin/DatabaseDump.h"
+#include "platform/actole/standin/Utf8Path.h"
 #include "tools/ActStandInCommands.h"
 #include "tools/ActStandInFiles.h"
 
@@ -35,7 +36,7 @@ int RunDumpCommand(const std::vector<std::string>& args) {
     try {
         // Printed into memory first, so that a damaged file leaves no half-written output.
         std::ostringstream text;
-        ole::standin::DumpDatabase(file, text);
+        ole::standin::DumpDatabase(ole::standin::PathFromUtf8(file), text);
         if (output.empty()) {
             std::cout << text.str() << std::flush;
             if (!std::cout) {
@@ -43,7 +44,8 @@ int RunDumpCommand(const std::vector<std::string>& args) {
             }
             return kExitSuccess;
         }
-        WriteNewFile(output, force, [&](const std::filesystem::path& path) {
+        const auto target = ole::standin::PathFromUtf8(output);
+        WriteNewFile(target, force, [&](const std::filesystem::path& path) {
             std::ofstream out(path, std::ios::binary | std::ios::trunc);
             out << text.str();
             out.close();

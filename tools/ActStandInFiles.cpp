@@ -11,7 +11,7 @@ namespace {
 
 std::filesystem::path SiblingTemporary(const std::filesystem::path& target) {
     std::random_device random;
-    return std::filesystem::path(target.string() + ".new-" + std::to_string(random()));
+    return std::filesystem::path(target) += ".new-" + std::to_string(random());
 }
 
 } // namespace

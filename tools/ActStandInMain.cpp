@@ -1,5 +1,6 @@
 // act-standin: creates, prints and runs stand-in ACT! databases.
 
+#include "platform/win32/CommandLine.h"
 #include "tools/ActStandInCommands.h"
 
 #include <exception>
@@ -72,5 +73,5 @@ int Main(const std::vector<std::string>& args) {
 } // namespace veltrano::tools
 
 int main(int argc, char* argv[]) {
-    return veltrano::tools::Main(std::vector<std::string>(argv + 1, argv + argc));
+    return veltrano::tools::Main(veltrano::win32::ProgramArguments(argc, argv));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/actole/standin/FileValidation.h"
 #include "platform/actole/standin/StandInErrors.h"
+#include "platform/actole/standin/Utf8Path.h"
 
 #include <sqlite3.h>
 
@@ -54,7 +55,8 @@ void Session::Open(const std::string& path) noexcept {
         if (target.empty()) {
             return;
         }
-        const std::filesystem::path file = std::filesystem::absolute(target).lexically_normal();
+        const std::filesystem::path file =
+            std::filesystem::absolute(PathFromUtf8(target)).lexically_normal();
         Connection connection = OpenDatabaseFile(file, options_.busyTimeout);
         std::string name = LoadDatabaseName(connection);
         auto users = std::make_shared<const std::vector<UserRecord>>(LoadUsers(connection));

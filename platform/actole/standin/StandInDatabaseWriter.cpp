@@ -70,7 +70,7 @@ void StandInDatabaseWriter::RemoveUnfinishedFile() noexcept {
     connection_.Close();
     std::error_code ignored;
     std::filesystem::remove(file_, ignored);
-    std::filesystem::remove(file_.string() + "-journal", ignored);
+    std::filesystem::remove(std::filesystem::path(file_) += "-journal", ignored);
 }
 
 void StandInDatabaseWriter::SetTableName(TableAccessor table, const std::string& name) {
