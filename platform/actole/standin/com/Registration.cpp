@@ -168,10 +168,8 @@ int Unregister(const ClassesKey& classes) {
         if (!ours) {
             continue;
         }
-        LSTATUS status = ::RegDeleteTreeW(classes.root, path.c_str());
-        if (status == ERROR_SUCCESS) {
-            status = ::RegDeleteKeyW(classes.root, path.c_str());
-        }
+        // With a subkey named, the key itself goes too.
+        const LSTATUS status = ::RegDeleteTreeW(classes.root, path.c_str());
         if (status != ERROR_SUCCESS) {
             ThrowRegistryError(status, "cannot remove the registry key " + classes.displayName +
                                            "\\" + win32::Narrow(subkey));
