@@ -1,6 +1,7 @@
 #include "cli/CliPlatform.h"
 
 #include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/forms/FormsRuntime.h"
 #include "platform/forms/IniSettingsStore.h"
 #include "platform/win32/NoWindows.h"
 #include "platform/win32/RegisteredWindows.h"
