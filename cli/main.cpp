@@ -5,6 +5,11 @@
 #include <iostream>
 #include <variant>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 using namespace veltrano::cli;
@@ -27,6 +32,12 @@ LoginOptions LoginFrom(const Arguments& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    // The output carries the program's bytes unchanged, as on Linux: the CR LF of a copied
+    // table stays CR LF instead of becoming CR CR LF, and an outline's LF stays LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     const auto parsed = ParseArguments(veltrano::win32::ProgramArguments(argc, argv));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
