@@ -28,6 +28,9 @@ export JOBS=$jobs
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   set -e
   wineboot -i >/dev/null 2>&1
+  # Restarted once: after the first boot wine 8 has RpcSs running where COM cannot reach it
+  # (local servers are not found), and -p cannot take over a server that still runs.
+  wineserver -k
   wineserver -p
   wine cmd /c exit
   status=0
