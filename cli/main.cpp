@@ -5,11 +5,6 @@
 #include <iostream>
 #include <variant>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 namespace {
 
 using namespace veltrano::cli;
@@ -32,13 +27,8 @@ LoginOptions LoginFrom(const Arguments& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef _WIN32
-    // The output carries the program's bytes unchanged, as on Linux: the CR LF of a copied
-    // table stays CR LF instead of becoming CR CR LF, and an outline's LF stays LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
     std::ios::sync_with_stdio(false);
+    veltrano::win32::UseBinaryStandardStreams();
     const auto parsed = ParseArguments(veltrano::win32::ProgramArguments(argc, argv));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         std::cerr << "veltrano-cli: " << error->problem << '\n'

@@ -27,9 +27,16 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export JOBS=$jobs
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   set -e
+  wineserver -p
   wineboot -i >/dev/null 2>&1
+  # Temporary folders on the drive of the build, as on a Windows machine with one drive, so that
+  # relative paths from the tests working folder to their files exist.
+  mkdir -p "$WINEPREFIX/temp"
+  temp=$(winepath -w "$WINEPREFIX/temp")
+  wine reg add "HKCU\Environment" /v TEMP /d "$temp" /f >/dev/null
+  wine reg add "HKCU\Environment" /v TMP /d "$temp" /f >/dev/null
   # Restarted once: after the first boot wine 8 has RpcSs running where COM cannot reach it
-  # (local servers are not found), and -p cannot take over a server that still runs.
+  # (local servers, such as a running stand-in, are not found until then).
   wineserver -k
   wineserver -p
   wine cmd /c exit

@@ -78,5 +78,6 @@ int Main(const std::vector<std::string>& args) {
 } // namespace veltrano::tools
 
 int main(int argc, char* argv[]) {
+    veltrano::win32::UseBinaryStandardStreams();
     return veltrano::tools::Main(veltrano::win32::ProgramArguments(argc, argv));
 }

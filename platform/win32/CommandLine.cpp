@@ -13,4 +13,6 @@ std::optional<std::string> EnvironmentVariable(const std::string& name) {
     return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
 }
 
+void UseBinaryStandardStreams() {}
+
 } // namespace veltrano::win32

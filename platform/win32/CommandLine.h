@@ -15,4 +15,8 @@ std::vector<std::string> ProgramArguments(int argc, char* argv[]);
 // The value of an environment variable; nullopt when it is not set.
 std::optional<std::string> EnvironmentVariable(const std::string& name);
 
+// Standard output and error pass the program's bytes unchanged (on Windows "\n" is not made
+// "\r\n"), so that output is the same on every system and CR LF written stays CR LF.
+void UseBinaryStandardStreams();
+
 } // namespace veltrano::win32

@@ -1,24 +1,32 @@
 #pragma once
 
-#include <stdlib.h>
-
-#include <cerrno>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <system_error>
 
 namespace veltrano::testsupport {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder, private to the user (on POSIX systems
+// mode 0700), removed with everything in it.
 class TempDir {
 public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "veltrano-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
+        std::random_device random;
+        const auto base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const auto candidate = base / ("veltrano-test-" + std::to_string(random()));
+            // create_directory is false when the name is taken: try another one.
+            if (std::filesystem::create_directory(candidate)) {
+                path_ = candidate;
+            }
         }
-        path_ = pattern;
+        if (path_.empty()) {
+            throw std::system_error(std::make_error_code(std::errc::file_exists),
+                                    "no free temporary folder name in " + base.string());
+        }
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace);
     }
     ~TempDir() {
         std::error_code ignored;

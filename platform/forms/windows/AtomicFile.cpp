@@ -150,6 +150,12 @@ std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::
 }
 
 void ReplaceFilePrivately(const std::filesystem::path& file, std::string_view contents) {
+    const DWORD existing = ::GetFileAttributesW(file.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        // Not every ReplaceFileW refuses a folder as the file to replace.
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        ThrowLastError("Cannot replace the folder " + file.string());
+    }
     CreateFolders(file.parent_path());
     TemporaryFile temporary(file);
     WriteAll(temporary.File().Get(), contents, file.string());

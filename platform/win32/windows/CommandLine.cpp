@@ -6,6 +6,9 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <memory>
 
 namespace veltrano::win32 {
@@ -33,6 +36,11 @@ std::optional<std::string> EnvironmentVariable(const std::string& name) {
     const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), needed);
     value.resize(length < needed ? length : 0);
     return Narrow(value);
+}
+
+void UseBinaryStandardStreams() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 } // namespace veltrano::win32

@@ -1,0 +1,137 @@
+// The file dialog of Windows, driven like a user would: a second thread finds the dialog, types
+// into its file name box and presses OK or Cancel. Needs a display (Xvfb under wine).
+
+#include "platform/win32/windows/WindowsComDlg32.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <future>
+#include <thread>
+
+namespace veltrano::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+constexpr int kFileNameCombo = 0x047C; // cmb13
+constexpr int kFileNameEdit = 0x0480;  // edt1
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+// Waits for the dialog with this title, types the name (unless cancel) and closes it.
+std::future<bool> Answer(const std::wstring& title, const std::wstring& name, bool cancel) {
+    return std::async(std::launch::async, [=] {
+        for (int attempt = 0; attempt < 1500; ++attempt) {
+            if (HWND dialog = ::FindWindowW(L"#32770", title.c_str()); dialog != nullptr) {
+                if (!cancel) {
+                    ::SetDlgItemTextW(dialog, kFileNameCombo, name.c_str());
+                    ::SetDlgItemTextW(dialog, kFileNameEdit, name.c_str());
+                }
+                ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(cancel ? IDCANCEL : IDOK, BN_CLICKED),
+                               0);
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    });
+}
+
+class WindowsComDlg32Test : public ::testing::Test {
+protected:
+    WindowsComDlg32Test() {
+        for (const auto* name : {u8"Sales.dbf", u8"B\u00FCr\u00F6 \u20AC.dbf"}) {
+            std::ofstream(temp.Path() / name) << "x";
+        }
+    }
+
+    // The record as the dialog class builds it.
+    OPENFILENAME Record(std::uint32_t flags, std::uint32_t size = 260) const {
+        OPENFILENAME ofn;
+        ofn.lStructSize = kRecordSizeWithoutReserved;
+        ofn.lpstrFilter = "ACT! database (*.dbf)\0*.dbf\0All files\0*.*\0\0"s;
+        ofn.nFilterIndex = 1;
+        ofn.lpstrFile = std::string(size, '\0');
+        ofn.nMaxFile = size;
+        ofn.lpstrFileTitle = std::string(size, '\0');
+        ofn.nMaxFileTitle = size;
+        ofn.lpstrInitialDir = Utf8(temp.Path());
+        ofn.lpstrTitle = title;
+        ofn.Flags = flags;
+        ofn.lpstrDefExt = "dbf";
+        return ofn;
+    }
+
+    testsupport::TempDir temp;
+    const std::string title = "Veltrano test " + std::to_string(::GetCurrentProcessId());
+    const std::wstring wideTitle = std::wstring(title.begin(), title.end());
+    WindowsComDlg32 comdlg;
+};
+
+TEST_F(WindowsComDlg32Test, OneFileComesBackAsItsPathInUtf8) {
+    OPENFILENAME ofn = Record(OFN_FILEMUSTEXIST | OFN_EXPLORER);
+    auto answered = Answer(wideTitle, L"B\u00FCr\u00F6 \u20AC.dbf", false);
+    EXPECT_NE(comdlg.GetOpenFileNameA(ofn), 0);
+    ASSERT_TRUE(answered.get());
+
+    const std::string path = Utf8(temp.Path() / u8"B\u00FCr\u00F6 \u20AC.dbf");
+    const std::string name = "B\xC3\xBCr\xC3\xB6 \xE2\x82\xAC.dbf";
+    ASSERT_EQ(ofn.lpstrFile.size(), 260u);
+    EXPECT_EQ(ofn.lpstrFile.substr(0, ofn.lpstrFile.find('\0')), path);
+    EXPECT_EQ(ofn.lpstrFile.find_first_not_of('\0', path.size()), std::string::npos);
+    EXPECT_EQ(ofn.lpstrFile.substr(ofn.nFileOffset, name.size()), name);
+    EXPECT_EQ(ofn.lpstrFile.substr(ofn.nFileExtension, 4), "dbf\0"s);
+    EXPECT_EQ(ofn.lpstrFileTitle.substr(0, name.size() + 1), name + '\0');
+    EXPECT_EQ(comdlg.CommDlgExtendedError(), 0u);
+}
+
+TEST_F(WindowsComDlg32Test, SeveralFilesComeBackAsFolderAndNamesBetweenNuls) {
+    OPENFILENAME ofn = Record(OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST);
+    auto answered = Answer(wideTitle, L"\"Sales.dbf\" \"B\u00FCr\u00F6 \u20AC.dbf\"", false);
+    EXPECT_NE(comdlg.GetOpenFileNameA(ofn), 0);
+    ASSERT_TRUE(answered.get());
+
+    std::string folder = Utf8(temp.Path());
+    const std::string expected =
+        folder + '\0' + "Sales.dbf" + '\0' + "B\xC3\xBCr\xC3\xB6 \xE2\x82\xAC.dbf" + '\0' + '\0';
+    EXPECT_EQ(ofn.lpstrFile.substr(0, expected.size()), expected);
+    EXPECT_EQ(ofn.nFileOffset, folder.size() + 1);
+}
+
+TEST_F(WindowsComDlg32Test, CancelAndRefusedRecordsLeaveTheBuffersAlone) {
+    OPENFILENAME ofn = Record(OFN_EXPLORER);
+    ofn.lpstrFile = "initial.dbf"s + std::string(249, '\0');
+    const OPENFILENAME before = ofn;
+    auto answered = Answer(wideTitle, L"", true);
+    EXPECT_EQ(comdlg.GetOpenFileNameA(ofn), 0);
+    ASSERT_TRUE(answered.get());
+    EXPECT_EQ(comdlg.CommDlgExtendedError(), 0u);
+    EXPECT_EQ(ofn.lpstrFile, before.lpstrFile);
+    EXPECT_EQ(ofn.lpstrFileTitle, before.lpstrFileTitle);
+
+    // A record of an unknown size is refused before anything is shown.
+    ofn.lStructSize = 0;
+    EXPECT_EQ(comdlg.GetSaveFileNameA(ofn), 0);
+    EXPECT_EQ(comdlg.CommDlgExtendedError(), CDERR_STRUCTSIZE);
+    EXPECT_EQ(ofn.lpstrFile, before.lpstrFile);
+}
+
+TEST_F(WindowsComDlg32Test, AnAnswerLongerThanTheBufferIsRefused) {
+    OPENFILENAME ofn = Record(OFN_EXPLORER, 8);
+    auto answered = Answer(wideTitle, L"Sales.dbf", false);
+    EXPECT_EQ(comdlg.GetOpenFileNameA(ofn), 0);
+    ASSERT_TRUE(answered.get());
+    EXPECT_EQ(comdlg.CommDlgExtendedError(), FNERR_BUFFERTOOSMALL);
+    EXPECT_EQ(ofn.lpstrFile, std::string(8, '\0'));
+}
+
+} // namespace
+} // namespace veltrano::win32

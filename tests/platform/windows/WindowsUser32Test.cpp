@@ -1,0 +1,103 @@
+// The window list over real top-level windows of helper processes, read through the window
+// search of the system.
+
+#include "platform/win32/windows/WindowsUser32.h"
+#include "act/modACTHandle.h"
+#include "support/windows/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <thread>
+
+namespace veltrano::win32 {
+namespace {
+
+using testsupport::HelperProcess;
+using testsupport::ProgramFolder;
+
+const std::string kClass = "VeltranoTestFrame" + std::to_string(::GetCurrentProcessId());
+const std::string kCaption = "ACT! - B\xC3\xBCr\xC3\xB6 Sales \xE2\x82\xAC";
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+class WindowsUser32Test : public ::testing::Test {
+protected:
+    // The first window of that class and caption, waiting for its program to show it.
+    HWND WaitForWindow(const std::string& className, const std::string& caption) {
+        for (int attempt = 0; attempt < 1000; ++attempt) {
+            HWND found = 0;
+            user32.EnumWindows([&](HWND hwnd) {
+                char name[256];
+                std::vector<char> text(static_cast<std::size_t>(user32.GetWindowTextLengthA(hwnd)) +
+                                       1);
+                user32.GetClassNameA(hwnd, name, sizeof name);
+                user32.GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+                if (name == className && text.data() == caption) {
+                    found = hwnd;
+                }
+                return found == 0;
+            });
+            if (found != 0) {
+                return found;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return 0;
+    }
+
+    const std::filesystem::path helper = ProgramFolder() / "veltrano-test-window.exe";
+    WindowsUser32 user32;
+};
+
+TEST_F(WindowsUser32Test, ReadsClassCaptionAndVisibilityOfAnotherProcessesWindows) {
+    HelperProcess shown(helper, {kClass, kCaption, "1"});
+    HelperProcess hidden(helper, {kClass, "ACT! - Hidden", "0"});
+    const HWND visible = WaitForWindow(kClass, kCaption);
+    const HWND invisible = WaitForWindow(kClass, "ACT! - Hidden");
+    ASSERT_NE(visible, 0);
+    ASSERT_NE(invisible, 0);
+
+    EXPECT_TRUE(user32.IsWindow(visible));
+    EXPECT_TRUE(user32.IsWindowVisible(visible));
+    EXPECT_FALSE(user32.IsWindowVisible(invisible));
+    EXPECT_EQ(user32.GetWindowTextLengthA(visible), static_cast<int>(kCaption.size()));
+    char small[10];
+    EXPECT_EQ(user32.GetWindowTextA(visible, small, sizeof small), 8); // no half of the ü
+    EXPECT_STREQ(small, "ACT! - B");
+    // The window search of the system: lower-cased class, caption pieces, visible windows only.
+    const std::string lowerClass = Lower(kClass);
+    EXPECT_EQ(act::modACTHandle::GetWindowClassLower(user32, visible), lowerClass);
+    EXPECT_EQ(act::modACTHandle::GetWindowCaption(user32, visible), kCaption);
+    EXPECT_EQ(act::modACTHandle::FindTopWindow(user32, lowerClass, "B\xC3\xBCr\xC3\xB6"), visible);
+    EXPECT_EQ(act::modACTHandle::FindTopWindow(user32, lowerClass, "*"), visible);
+    EXPECT_EQ(act::modACTHandle::FindTopWindow(user32, lowerClass, "Hidden"), 0);
+    EXPECT_EQ(act::modACTHandle::FindTopWindow(user32, kClass, "*"), 0); // class not lower-cased
+}
+
+TEST_F(WindowsUser32Test, AClosedWindowIsGone) {
+    const std::string className = kClass + "Closed";
+    HelperProcess program(helper, {className, "", "1", "7"});
+    const HWND hwnd = WaitForWindow(className, "");
+    ASSERT_NE(hwnd, 0);
+    EXPECT_EQ(act::modACTHandle::GetWindowCaption(user32, hwnd), "NoText");
+
+    ::PostMessageW(reinterpret_cast<::HWND>(static_cast<INT_PTR>(hwnd)), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitExit(std::chrono::seconds(20)), 7ul);
+    EXPECT_FALSE(user32.IsWindow(hwnd));
+    EXPECT_EQ(act::modACTHandle::GetWindowCaption(user32, hwnd), "");
+    char name[16] = "x";
+    EXPECT_EQ(user32.GetClassNameA(hwnd, name, sizeof name), 0);
+    EXPECT_STREQ(name, "");
+    EXPECT_EQ(act::modACTHandle::FindTopWindow(user32, Lower(className), "*"), 0);
+}
+
+} // namespace
+} // namespace veltrano::win32

@@ -1,0 +1,54 @@
+#pragma once
+
+// Child processes for Windows tests: programs run to their end with their output caught, and
+// helper processes that run beside a test until it ends them.
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltrano::testsupport {
+
+struct ProgramRun {
+    unsigned long status = 0;
+    std::string out;
+    std::string err;
+};
+
+// Variables to set (a value) or to remove (nullopt) in the child's environment.
+using EnvironmentChanges = std::map<std::string, std::optional<std::string>>;
+
+// Runs the program with UTF-8 arguments, no input and the given environment changes, and waits
+// for its end. Throws std::runtime_error when it cannot start or outlives the timeout.
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                      const EnvironmentChanges& environment = {},
+                      std::chrono::milliseconds timeout = std::chrono::seconds(60));
+
+// The command line of CreateProcess for these words, quoted so that the C runtime and
+// CommandLineToArgvW read the same words back.
+std::wstring CommandLineOf(const std::vector<std::wstring>& words);
+
+// The folder of the running test program.
+std::filesystem::path ProgramFolder();
+
+// A helper process that runs until the object ends (then it is terminated if still running).
+class HelperProcess {
+public:
+    HelperProcess(const std::filesystem::path& program, const std::vector<std::string>& args);
+    ~HelperProcess();
+    HelperProcess(const HelperProcess&) = delete;
+    HelperProcess& operator=(const HelperProcess&) = delete;
+
+    unsigned long Id() const noexcept { return id_; }
+    // Its exit code once it ended; nullopt when it still runs after the timeout.
+    std::optional<unsigned long> WaitExit(std::chrono::milliseconds timeout);
+
+private:
+    void* process_ = nullptr;
+    unsigned long id_ = 0;
+};
+
+} // namespace veltrano::testsupport
