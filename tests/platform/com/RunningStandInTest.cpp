@@ -2,41 +2,78 @@
 // database without being told which, Save refuses to write into it, and once the window is
 // closed the application object can no longer be created.
 
-#include "WindowsTestSupport.h"
 #include "act/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/win32/windows/WideText.h"
+#include "support/BinDir.h"
+#include "support/TempDir.h"
+#include "support/windows/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace veltrano::testsupport {
 namespace {
 
+namespace fs = std::filesystem;
+
 const std::vector<std::string> kLogin{"--user", std::string(ole::standin::kSampleUserName),
                                       "--password", std::string(ole::standin::kSamplePassword)};
+
+// The login comes from the options alone.
+const EnvironmentChanges kClean{{"VELTRANO_USER", std::nullopt},
+                                {"VELTRANO_PASSWORD", std::nullopt}};
 
 std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
-HWND WaitForWindow(ChildProcess& process) {
+struct WindowSearch {
+    DWORD process;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindFrame(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    wchar_t name[257] = {};
+    ::GetClassNameW(window, name, 257);
+    if (owner == search->process && ::IsWindowVisible(window) &&
+        std::wstring_view(name) == L"ActStandInFrame") {
+        search->found = window;
+    }
+    return TRUE;
+}
+
+// The stand-in's visible frame window, once it shows; null when the process ends first.
+HWND WaitForWindow(HelperProcess& process) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (std::chrono::steady_clock::now() < until) {
-        if (HWND window = WindowOf(process.Id(), L"ActStandInFrame")) {
-            return window;
+        WindowSearch search{process.Id()};
+        ::EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
         }
-        if (process.Wait(100) != WAIT_TIMEOUT) {
+        if (process.WaitExit(std::chrono::milliseconds(100))) {
             return nullptr;
         }
     }
     return nullptr;
+}
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::wstring CaptionOf(HWND window) {
@@ -47,27 +84,26 @@ std::wstring CaptionOf(HWND window) {
 
 class RunningStandInTest : public ::testing::Test {
 protected:
-    WinTempFolder temp;
-    fs::path cli = ProgramFolder() / "veltrano-cli.exe";
-    fs::path standIn = ProgramFolder() / "act-standin.exe";
+    TempDir temp;
+    fs::path cli = fs::absolute(BinDir()) / "veltrano-cli.exe";
+    fs::path standIn = fs::absolute(BinDir()) / "act-standin.exe";
 };
 
 TEST_F(RunningStandInTest, IsSurveyedWithoutADatabaseAndGuardedAgainstSave) {
     const fs::path file = temp.Path() / L"Verk\u00E4ufe.dbf";
     ole::standin::WriteSampleDatabase(file);
     const std::string path = win32::Narrow(file.wstring());
-    const RunResult named =
-        RunProgram(cli, std::vector<std::string>{"survey", path} + kLogin, temp.Path());
+    const ProgramRun named =
+        RunProgram(cli, std::vector<std::string>{"survey", path} + kLogin, kClean);
     ASSERT_EQ(named.status, 0u) << named.err;
 
-    ChildProcess running(standIn, {"run", path}, temp.Path(), "standin");
+    HelperProcess running(standIn, {"run", path});
     const HWND window = WaitForWindow(running);
-    ASSERT_NE(window, nullptr) << running.Err();
+    ASSERT_NE(window, nullptr);
     EXPECT_EQ(CaptionOf(window), L"ACT! - Sales Team");
 
     // The same tree as with the file named.
-    const RunResult unnamed =
-        RunProgram(cli, std::vector<std::string>{"survey"} + kLogin, temp.Path());
+    const ProgramRun unnamed = RunProgram(cli, std::vector<std::string>{"survey"} + kLogin, kClean);
     EXPECT_EQ(unnamed.status, 0u) << unnamed.err;
     EXPECT_EQ(unnamed.out, named.out);
 
@@ -82,21 +118,21 @@ TEST_F(RunningStandInTest, IsSurveyedWithoutADatabaseAndGuardedAgainstSave) {
 
     // Save does not write into the database ACT! has open.
     const std::string before = ReadBytes(file);
-    const RunResult save =
+    const ProgramRun save =
         RunProgram(cli,
                    std::vector<std::string>{"replace", "--table", "Contact", "--search", "exe",
                                             "--replace", "EXE", "--save"} +
                        kLogin,
-                   temp.Path());
+                   kClean);
     EXPECT_EQ(save.status, 1u);
     EXPECT_NE(save.err.find("Please close ACT! database before you save changed data."),
               std::string::npos)
         << save.err;
     EXPECT_EQ(ReadBytes(file), before);
 
+    // Closing the window stops it.
     ::PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(running.Wait(), 0u) << running.Err();
-    EXPECT_NE(running.Out().find("act-standin: stopped."), std::string::npos) << running.Out();
+    EXPECT_EQ(running.WaitExit(std::chrono::seconds(30)), 0u);
 
     ole::com::ComObjectFactory com(act::classid::kDatabaseClass);
     try {
@@ -110,7 +146,7 @@ TEST_F(RunningStandInTest, IsSurveyedWithoutADatabaseAndGuardedAgainstSave) {
 TEST_F(RunningStandInTest, RefusesAFileThatIsNoDatabase) {
     const fs::path file = temp.Path() / "not.dbf";
     { std::ofstream(file) << "plain text"; }
-    const RunResult run = RunProgram(standIn, {"run", win32::Narrow(file.wstring())}, temp.Path());
+    const ProgramRun run = RunProgram(standIn, {"run", win32::Narrow(file.wstring())}, kClean);
     EXPECT_EQ(run.status, 1u);
     EXPECT_NE(run.err.find("is not a stand-in ACT! database"), std::string::npos) << run.err;
 }

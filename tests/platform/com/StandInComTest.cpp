@@ -3,7 +3,6 @@
 // the tree the linked engine gives, errors keep their number and description, every object is
 // released after a command, and the application cannot be created with nothing running.
 
-#include "WindowsTestSupport.h"
 #include "act/ActObjects.h"
 #include "act/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
@@ -16,14 +15,19 @@
 #include "platform/win32/windows/WideText.h"
 #include "scan/modStrukturScan.h"
 #include "support/EdgeDatabase.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <filesystem>
 #include <functional>
 
 namespace veltrano::testsupport {
 namespace {
 
+namespace fs = std::filesystem;
 using CreateDatabase = std::function<ole::DispatchPtr()>;
 
 struct ScanResult {
@@ -69,7 +73,7 @@ HRESULT CanUnloadStandIn() {
 
 class StandInComTest : public ::testing::Test {
 protected:
-    WinTempFolder temp;
+    TempDir temp;
     ole::com::ComObjectFactory com{act::classid::kDatabaseClass};
     CreateDatabase throughCom = [this] { return com.CreateDatabase(); };
     CreateDatabase linked = [] {
