@@ -1,12 +1,14 @@
 #include "act/ActObjects.h"
 
-#include "act/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
+#include "platform/actole/DispatchIds.h"
 
 namespace veltrano::act {
 
 namespace {
 
+namespace dispid = ole::dispid;
+namespace member = ole::member;
 using ole::Variant;
 
 // Calling a member of an object that was never created or already released.

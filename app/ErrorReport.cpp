@@ -1,11 +1,5 @@
 #include "app/ErrorReport.h"
 
-#include "platform/actole/AutomationError.h"
-#include "platform/controls/ControlError.h"
-
-#include <exception>
-#include <system_error>
-
 namespace veltrano::app {
 
 std::string JoinLines(std::initializer_list<std::string_view> lines) {
@@ -27,19 +21,16 @@ void ReportError(forms::FormsRuntime& forms, std::int32_t number, std::string_vi
     forms.MsgBox(JoinLines({numberLine, descriptionLine}), forms::vbExclamation);
 }
 
-void ReportCurrentException(forms::FormsRuntime& forms) {
+void ReportError(forms::FormsRuntime& forms, const base::ErrorInfo& error) {
+    ReportError(forms, error.number, error.description);
+}
+
+void ReportCurrentException(forms::FormsRuntime& forms) noexcept {
+    const base::ErrorInfo error = base::CurrentError();
     try {
-        throw;
-    } catch (const ole::AutomationError& e) {
-        ReportError(forms, e.Number(), e.Description());
-    } catch (const controls::ControlError& e) {
-        ReportError(forms, e.Number(), e.what());
-    } catch (const std::system_error& e) {
-        ReportError(forms, e.code().value(), e.what());
-    } catch (const std::bad_alloc&) {
-        ReportError(forms, 7, "Out of memory");
-    } catch (const std::exception& e) {
-        ReportError(forms, 51, e.what()); // 51: internal error
+        ReportError(forms, error);
+    } catch (...) {
+        // The report itself failed; there is nothing left to tell the user with.
     }
 }
 

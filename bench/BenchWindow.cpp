@@ -1,9 +1,9 @@
 #include "bench/BenchWindow.h"
 
-#include "act/SurveyDatabase.h"
-#include "app/StandardCommands.h"
 #include "bench/BenchDatabase.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "scan/SurveyDatabase.h"
+#include "wiring/MainForm.h"
 
 #include <stdexcept>
 
@@ -11,8 +11,7 @@ namespace veltrano::bench {
 
 BenchWindow::BenchWindow()
     : forms_(std::string(kUserName), std::string(kPassword)),
-      form_(app::Platform{forms_, objects_, user32_, comdlg32_, shell32_},
-            app::StandardCommands()) {
+      form_(wiring::MainForm({forms_, objects_, user32_, comdlg32_, shell32_})) {
     objects_.database = [] {
         return ole::standin::CreateStandInDatabase([] { return std::string(); });
     };
@@ -21,7 +20,7 @@ BenchWindow::BenchWindow()
 
 void BenchWindow::Survey(const std::filesystem::path& file) {
     const auto messages = forms_.MessageCount();
-    act::SurveyDatabase(form_, file.string());
+    scan::SurveyDatabase(form_, file.string());
     if (forms_.MessageCount() != messages) {
         throw std::runtime_error("Survey reported: " + forms_.LastMessage());
     }

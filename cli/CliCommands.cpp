@@ -1,7 +1,6 @@
 #include "cli/CliCommands.h"
 
 #include "app/ErrorReport.h"
-#include "app/StandardCommands.h"
 #include "cli/NodeLookup.h"
 #include "cli/TreeOutput.h"
 #include "detail/CopyTable.h"
@@ -156,7 +155,7 @@ int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, st
 int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& out,
                std::ostream& err) {
     int status = kExitFailure;
-    app::Main([&] {
+    {
         CliSession session(err, login);
         switch (args.command) {
         case Command::Survey:
@@ -172,7 +171,7 @@ int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& o
             status = kExitUsage;
             break;
         }
-    });
+    }
     out.flush();
     if (!out) {
         err << kProgram << "the output could not be written\n";

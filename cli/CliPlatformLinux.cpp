@@ -1,12 +1,12 @@
 #include "cli/CliPlatform.h"
 
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/forms/FormsRuntime.h"
 #include "platform/forms/IniSettingsStore.h"
 #include "platform/win32/NoWindows.h"
-#include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/RegistrationFolder.h"
-#include "platform/win32/services/LinuxShell32.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "platform/win32/linux/RegistrationFolder.h"
+#include "platform/win32/linux/LinuxShell32.h"
 
 #include <system_error>
 

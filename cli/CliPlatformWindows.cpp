@@ -1,6 +1,6 @@
 #include "cli/CliPlatform.h"
 
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/forms/windows/RegistrySettingsStore.h"
 #include "platform/win32/windows/WindowsShell32.h"
@@ -13,7 +13,7 @@ namespace veltrano::cli {
 CliPlatform OpenCliPlatform() {
     CliPlatform platform;
     platform.settings = std::make_unique<forms::RegistrySettingsStore>();
-    platform.objects = std::make_unique<ole::com::ComObjectFactory>(act::classid::kDatabaseClass);
+    platform.objects = std::make_unique<ole::com::ComObjectFactory>(ole::classid::kDatabaseClass);
     platform.user32 = std::make_unique<win32::WindowsUser32>();
     platform.shell32 = std::make_unique<win32::WindowsShell32>();
     return platform;

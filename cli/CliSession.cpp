@@ -1,7 +1,7 @@
 #include "cli/CliSession.h"
 
-#include "act/SurveyDatabase.h"
-#include "app/StandardCommands.h"
+#include "scan/SurveyDatabase.h"
+#include "wiring/MainForm.h"
 
 namespace veltrano::cli {
 
@@ -13,8 +13,8 @@ constexpr std::string_view kSection = "options";
 
 CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
     : platform_(OpenCliPlatform()), forms_(messages, platform_.settings.get()), comdlg32_(forms_),
-      form_({forms_, *platform_.objects, *platform_.user32, comdlg32_, *platform_.shell32},
-            app::StandardCommands()) {
+      form_(wiring::MainForm(
+          {forms_, *platform_.objects, *platform_.user32, comdlg32_, *platform_.shell32})) {
     if (login.user) {
         forms_.SetLoginAnswer(*login.user, login.password.value_or(""));
     } else if (login.password) {
@@ -26,15 +26,15 @@ CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
 }
 
 SurveyResult CliSession::Survey(const std::optional<std::string>& database) {
-    switch (act::SurveyDatabase(form_, database)) {
-    case act::SurveyOutcome::Read:
+    switch (scan::SurveyDatabase(form_, database)) {
+    case scan::SurveyOutcome::Read:
         return SurveyResult::Read;
-    case act::SurveyOutcome::ReadWithFailures:
+    case scan::SurveyOutcome::ReadWithFailures:
         return SurveyResult::ReadWithFailures;
-    case act::SurveyOutcome::Cancelled:
+    case scan::SurveyOutcome::Cancelled:
         // The only dialog the command line cancels is the one that asks for a file.
         return forms_.FileDialogAsked() ? SurveyResult::NoDatabase : SurveyResult::NotRead;
-    case act::SurveyOutcome::NotOpened:
+    case scan::SurveyOutcome::NotOpened:
         break;
     }
     return SurveyResult::NotRead;

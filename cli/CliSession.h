@@ -6,7 +6,7 @@
 #include "app/frmHaupt.h"
 #include "cli/CliForms.h"
 #include "cli/CliPlatform.h"
-#include "platform/win32/services/LinuxComDlg32.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
 
 #include <iosfwd>
 #include <memory>

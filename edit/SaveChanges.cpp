@@ -1,15 +1,15 @@
 #include "edit/SaveChanges.h"
 
 #include "act/LoginSequence.h"
-#include "act/SurveyDatabase.h"
 #include "act/clACTApplication.h"
 #include "app/ErrorReport.h"
-#include "app/ScopeGuard.h"
 #include "app/frmHaupt.h"
+#include "base/ClosingSteps.h"
 #include "edit/FieldIdText.h"
 #include "edit/FieldsListCells.h"
 #include "edit/TriggerNodes.h"
 #include "platform/actole/AutomationError.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
 
 #include <algorithm>
@@ -205,14 +205,11 @@ SaveResult SaveChanges(app::frmHaupt& form) {
     act::Database db;
     act::Fields fields;
 
-    const app::ScopeGuard closing([&] {
-        fields.Release();
-        act::CloseDatabase(db, forms);
-        wrapper.reset();
-        form.StatusPanel->SetText("");
-        form.UpdateHistoryButtons();
-        form.SetReady(true);
-    });
+    // Each step on its own: one that fails is reported, and the window still becomes ready.
+    const base::ClosingSteps closing(
+        app::StepReport(forms), [&] { fields.Release(); }, [&] { scan::CloseDatabase(db, forms); },
+        [&] { wrapper.reset(); }, [&] { form.StatusPanel->SetText(""); },
+        [&] { form.UpdateHistoryButtons(); }, [&] { form.SetReady(true); });
 
     try {
         form.StatusPanel->SetText(kStatusOpeningCurrent);
@@ -224,7 +221,7 @@ SaveResult SaveChanges(app::frmHaupt& form) {
         // Closing first rolls the batch back and gives up the write lock before the user reads
         // the report.
         fields.Release();
-        act::CloseDatabase(db, forms);
+        scan::CloseDatabase(db, forms);
         app::ReportCurrentException(forms);
     }
     return {SaveResult::Outcome::Failed};

@@ -1,7 +1,6 @@
 #include "scan/modTreeviewFunktionen.h"
 
-#include "platform/actole/AutomationError.h"
-#include "platform/controls/ControlError.h"
+#include "base/CurrentError.h"
 #include "scan/modKonstantenArrays.h"
 
 #include <optional>
@@ -13,17 +12,11 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// An error caught by a guard, kept for its message.
-struct RecordedError {
-    std::int32_t number = 0;
-    std::string description;
-};
-
 std::string TrueFalse(bool value) {
     return value ? "True" : "False";
 }
 
-std::string FeldFehlerMeldung(const RecordedError& error, std::string_view fieldName,
+std::string FeldFehlerMeldung(const base::ErrorInfo& error, std::string_view fieldName,
                               std::int32_t id) {
     std::string text = "Fehler in Funktion FeldInTreeview";
     text.append(kCrLf).append("Fehlernummer: ").append(std::to_string(error.number));
@@ -33,7 +26,7 @@ std::string FeldFehlerMeldung(const RecordedError& error, std::string_view field
     return text;
 }
 
-std::string PopupFehlerMeldung(const RecordedError& error, std::string_view fieldText) {
+std::string PopupFehlerMeldung(const base::ErrorInfo& error, std::string_view fieldText) {
     std::string text = "Error in Method AddPopupList";
     text.append(kCrLf).append("ndStart=\"").append(fieldText).append("\"");
     text.append(kCrLf).append(error.description);
@@ -104,12 +97,12 @@ std::int32_t FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fie
         return 0;
     }
 
-    std::optional<RecordedError> error;
+    std::optional<base::ErrorInfo> error;
     try {
         EigenschaftInTreeview(tree, field, "PopupCount",
                               fields.GetPopupList(fieldId, 0).PopupCountText());
-    } catch (const ole::AutomationError& e) {
-        error = RecordedError{e.Number(), e.Description()};
+    } catch (...) {
+        error = base::CurrentError();
     }
 
     if (error) {
@@ -122,13 +115,11 @@ std::int32_t FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fie
 std::int32_t AddPopupList(TreeView& tree, TreeView::Index fieldNode, act::PopupList list,
                           forms::FormsRuntime& forms) {
     TreeView::Index listNode = 0;
-    std::optional<RecordedError> error;
+    std::optional<base::ErrorInfo> error;
     try {
         listNode = tree.Add(fieldNode, TreeView::tvwChild, {}, "PopupList", "PopupListe");
-    } catch (const controls::ControlError& e) {
-        error = RecordedError{e.Number(), e.Description()};
-    } catch (const ole::AutomationError& e) {
-        error = RecordedError{e.Number(), e.Description()};
+    } catch (...) {
+        error = base::CurrentError();
     }
     if (error) {
         forms.MsgBox(PopupFehlerMeldung(*error, tree.Text(fieldNode)), forms::vbExclamation);

@@ -1,6 +1,6 @@
 #include "tools/ActStandInCommands.h"
 
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/com/Registration.h"
 #include "platform/actole/standin/com/StandInClasses.h"
 #include "platform/win32/windows/WideText.h"
@@ -52,8 +52,8 @@ int RunRegisterCommand(const std::vector<std::string>& args) {
         return Fail("register: " + std::string(refused.what()));
     }
     std::cout << "act-standin: registered for this user: the Database class "
-              << act::classid::kDatabaseClass << " (" << win32::Narrow(server.wstring()) << ") and "
-              << act::classid::kApplicationProgId << " (" << ole::standin::com::kApplicationClass
+              << ole::classid::kDatabaseClass << " (" << win32::Narrow(server.wstring()) << ") and "
+              << ole::classid::kApplicationProgId << " (" << ole::standin::com::kApplicationClass
               << ", served while 'run' runs).\n";
     if (ole::standin::com::RunningUnderWine()) {
         std::cout << "act-standin: wine's HKEY_CLASSES_ROOT has no per-user classes, so the same "

@@ -1,6 +1,6 @@
 #include "tools/ActStandInCommands.h"
 
-#include "platform/actole/standin/app/AppRun.h"
+#include "platform/actole/standin/application/AppRun.h"
 
 #include <iostream>
 

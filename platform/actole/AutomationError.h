@@ -1,23 +1,15 @@
 #pragma once
 
+#include "base/Error.h"
+
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace veltrano::ole {
 
 // An automation failure: the number and description the server reported.
-class AutomationError : public std::runtime_error {
+class AutomationError : public base::Error {
 public:
-    AutomationError(std::int32_t number, std::string description)
-        : std::runtime_error(description), number_(number), description_(std::move(description)) {}
-
-    std::int32_t Number() const noexcept { return number_; }
-    const std::string& Description() const noexcept { return description_; }
-
-private:
-    std::int32_t number_;
-    std::string description_;
+    using base::Error::Error;
 };
 
 // Error numbers used across the object model (the values the automation runtime reports).
@@ -31,7 +23,7 @@ inline constexpr std::int32_t kObjectRequired = 424;
 inline constexpr std::int32_t kCannotCreateObject = 429;
 inline constexpr std::int32_t kMemberNotFound = 438;
 inline constexpr std::int32_t kObjectNotOpen = 3420;
-inline constexpr std::int32_t kRpcCallRejected = -2147417851; // 0x80010105
+inline constexpr std::int32_t kRpcCallRejected = -2147417851;    // 0x80010105
 inline constexpr std::int32_t kDispMemberNotFound = -2147352573; // 0x80020003
 inline constexpr std::int32_t kDispBadParamCount = -2147352562;  // 0x8002000E
 inline constexpr std::int32_t kDispTypeMismatch = -2147352571;   // 0x80020005

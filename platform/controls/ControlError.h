@@ -1,21 +1,15 @@
 #pragma once
 
+#include "base/Error.h"
+
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace veltrano::controls {
 
 // A control's run-time error, with the numbers the common controls report.
-class ControlError : public std::runtime_error {
+class ControlError : public base::Error {
 public:
-    ControlError(std::int32_t number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
-    std::int32_t Number() const noexcept { return number_; }
-    std::string Description() const { return what(); }
-
-private:
-    std::int32_t number_;
+    using base::Error::Error;
 };
 
 namespace errors {

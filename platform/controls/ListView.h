@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -68,7 +69,7 @@ public:
         virtual void EnabledChanged(bool /*enabled*/) {}
     };
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
 
     // ColumnHeaders. Column numbers are 1-based as in ColumnHeaders(i).
     void ColumnHeadersClear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 
 #include <string>
 #include <string_view>
@@ -33,7 +34,7 @@ public:
     StatusBar(const StatusBar&) = delete;
     StatusBar& operator=(const StatusBar&) = delete;
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
     // Panels("key"): raises 35601 when no panel has that key.
     Panel& Panels(std::string_view key);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 
 #include <cstdint>
 #include <string>
@@ -26,7 +27,7 @@ public:
         virtual void EnabledChanged(bool /*enabled*/) {}
     };
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
 
     void ButtonsClear();
     // A duplicate key raises 35602.

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace veltrano::controls::detail {
+namespace veltrano::controls::internal {
 
 void KeyIndex::ReserveOneMore() {
     // Linear probing stays short while at most half of the slots are used.
@@ -79,4 +79,4 @@ std::size_t StringPool::MemoryUsage() const noexcept {
     return bytes;
 }
 
-} // namespace veltrano::controls::detail
+} // namespace veltrano::controls::internal

@@ -10,7 +10,7 @@
 
 // Compact storage helpers of the tree control: a key index that holds node numbers only (the
 // key texts live in the tree's arena) and a pool of interned strings for tags and image keys.
-namespace veltrano::controls::detail {
+namespace veltrano::controls::internal {
 
 // Open-addressing hash set of 1-based node numbers. Keys are never removed one by one; the
 // whole index is cleared with the tree.
@@ -79,4 +79,4 @@ private:
     std::vector<const std::string*> texts_;
 };
 
-} // namespace veltrano::controls::detail
+} // namespace veltrano::controls::internal

@@ -133,7 +133,7 @@ TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view
     Ref(index) = node;
     Link(index, parent, before);
     if (!key.empty()) {
-        keys_.Insert(index, detail::KeyIndex::Hash(key));
+        keys_.Insert(index, internal::KeyIndex::Hash(key));
     }
     if (listener_ != nullptr) {
         listener_->NodeAdded(index);
@@ -202,7 +202,7 @@ TreeView::Index TreeView::Find(std::string_view key) const {
     if (key.empty()) {
         return 0;
     }
-    return keys_.Find(key, detail::KeyIndex::Hash(key), [this](Index n) {
+    return keys_.Find(key, internal::KeyIndex::Hash(key), [this](Index n) {
         const Node& node = Ref(n);
         return ArenaText(node.keyOffset, node.keyLength);
     });

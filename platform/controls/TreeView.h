@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlError.h"
+#include "platform/controls/ListenerSlot.h"
 #include "platform/controls/TreeStorage.h"
 
 #include <array>
@@ -48,7 +49,7 @@ public:
 
     TreeView();
 
-    void SetListener(Listener* listener) noexcept { listener_ = listener; }
+    void SetListener(Listener* listener) { listener_ = internal::Attach(listener_, listener); }
 
     // Nodes.Add(relative, relationship, key, text, image). relative 0 appends a top-level node;
     // otherwise tvwChild appends a last child of relative, and tvwFirst, tvwLast, tvwNext and
@@ -157,9 +158,9 @@ private:
     std::vector<std::unique_ptr<Node[]>> blocks_;
     std::int32_t count_ = 0;
     std::string arena_;
-    detail::StringPool tags_;
-    detail::StringPool images_;
-    detail::KeyIndex keys_;
+    internal::StringPool tags_;
+    internal::StringPool images_;
+    internal::KeyIndex keys_;
     Index firstRoot_ = 0;
     Index lastRoot_ = 0;
     std::int32_t rootCount_ = 0;

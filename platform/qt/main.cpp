@@ -1,17 +1,17 @@
-#include "act/SurveyDatabase.h"
-#include "app/StandardCommands.h"
 #include "app/frmHaupt.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
 #include "platform/forms/IniSettingsStore.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtForms.h"
 #include "platform/qt/frmInfoDialog.h"
 #include "platform/qt/frmLoginDialog.h"
 #include "platform/win32/NoWindows.h"
-#include "platform/win32/RegisteredWindows.h"
-#include "platform/win32/RegistrationFolder.h"
-#include "platform/win32/services/LinuxComDlg32.h"
-#include "platform/win32/services/LinuxShell32.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
+#include "platform/win32/linux/LinuxShell32.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "platform/win32/linux/RegistrationFolder.h"
+#include "scan/SurveyDatabase.h"
+#include "wiring/MainForm.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -56,13 +56,10 @@ int Run(int argc, char* argv[]) {
     forms.ShowLogin = qt::ShowFrmLogin;
     forms.ShowAbout = [&](QWidget* parent) { qt::ShowFrmInfo(parent, forms, shell32); };
 
-    app::frmHaupt form({forms, objects, *user32, comdlg32, shell32}, app::StandardCommands());
-    std::unique_ptr<qt::MainWindow> window;
-    app::Main([&] {
-        window = std::make_unique<qt::MainWindow>(form);
-        forms.SetMainWindow(window.get());
-        window->show();
-    });
+    app::frmHaupt form = wiring::MainForm({forms, objects, *user32, comdlg32, shell32});
+    const auto window = std::make_unique<qt::MainWindow>(form);
+    forms.SetMainWindow(window.get());
+    window->show();
     if (!folderProblem.empty()) {
         forms.MsgBox("A running ACT! cannot be found: " + folderProblem, forms::vbExclamation);
     }
@@ -71,7 +68,7 @@ int Run(int argc, char* argv[]) {
     if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
         const std::string file = arguments.at(1).toStdString();
         QTimer::singleShot(0, window.get(), [&form, file] {
-            form.RunCommand([&file](app::frmHaupt& f) { act::SurveyDatabase(f, file); });
+            form.RunCommand([&file](app::frmHaupt& f) { scan::SurveyDatabase(f, file); });
         });
     }
     return QApplication::exec();

@@ -1,6 +1,6 @@
 #include "about/frmInfo.h"
-#include "platform/forms/ScriptedForms.h"
 #include "support/RecordingShell32.h"
+#include "support/ScriptedForms.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 // The scroll and the key and mouse handlers are driven by the Qt test of the box.
 class frmInfoTest : public ::testing::Test {
 protected:
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     testsupport::RecordingShell32 shell;
     winsvc::clShellExecute launcher{shell, forms};
     frmInfo form{forms, launcher, "https://www.veltrano.example/"};

@@ -9,8 +9,8 @@
 namespace veltrano::act {
 namespace {
 
-using forms::MessageCall;
 using testsupport::CallLog;
+using testsupport::MessageCall;
 using Messages = std::vector<MessageCall>;
 
 // A message of the class: its head, the given text, the exclamation icon.
@@ -36,7 +36,7 @@ protected:
     std::vector<std::string> created;
     bool creationFails = false;
     testsupport::ScriptedWindows windows;
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     clACTApplication application{factory, windows, forms};
 
     const CallLog& Log() const { return fake.log; }

@@ -1,7 +1,7 @@
 #include "app/frmHaupt.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/forms/ScriptedForms.h"
 #include "support/NullPlatform.h"
+#include "support/ScriptedForms.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,9 @@ namespace {
 using namespace veltrano;
 using app::frmHaupt;
 
-class MainWindowTest : public ::testing::Test {
+class frmHauptTest : public ::testing::Test {
 protected:
-    MainWindowTest() {
+    frmHauptTest() {
         commands.Search = [this](frmHaupt&) { ran.push_back("Search"); };
         commands.Replace = [this](frmHaupt&) { ran.push_back("Replace"); };
         commands.Save = [this](frmHaupt&) { ran.push_back("Save"); };
@@ -37,7 +37,7 @@ protected:
     std::vector<std::string> ran;
 };
 
-TEST_F(MainWindowTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
+TEST_F(frmHauptTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"SurveyDatabase", "&Survey Database"},
         {"CopyTable", "&Copy Table"},
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, LoadAddsTheEightButtonsWithBackAndForwardDisabled) {
     EXPECT_EQ(form->Toolbar.Count(), 8);
 }
 
-TEST_F(MainWindowTest, EditCommandsRunOnlyOnTheFieldsListShown) {
+TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
     for (const char* key : {"Search", "Replace", "Save"}) {
         form->OnButtonClick(key); // empty tree
     }
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, EditCommandsRunOnlyOnTheFieldsListShown) {
     EXPECT_TRUE(ran.empty());
 }
 
-TEST_F(MainWindowTest, BackAndForwardReselectRecordedNodes) {
+TEST_F(frmHauptTest, BackAndForwardReselectRecordedNodes) {
     const auto a = form->tvACT.Add(0, 0, "a", "a", "Datenbank");
     const auto b = form->tvACT.Add(a, 4, "", "b", "Tabelle");
     const auto c = form->tvACT.Add(b, 4, "", "c", "Tabelle");
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, BackAndForwardReselectRecordedNodes) {
     EXPECT_EQ(form->History.Count(), 3); // re-selection added nothing
 }
 
-TEST_F(MainWindowTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
+TEST_F(frmHauptTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
     const auto db = form->tvACT.Add(0, 0, "x.dbf", "x", "Datenbank");
     const auto fields = form->tvACT.Add(db, 4, "", "Fields", "Felder");
     form->tvACT.SetTag(fields, "Felder");
@@ -152,9 +152,9 @@ TEST_F(MainWindowTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
     ran.clear();
 
     // No: the tree goes back to the list's node, and no command runs.
-    const forms::MessageCall question{"2 changes have not been saved. Discard them?",
-                                      forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2,
-                                      ""};
+    const testsupport::MessageCall question{
+        "2 changes have not been saved. Discard them?",
+        forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2, ""};
     form->tvACT.SetSelected(table);
     platform.forms.QueueMsgBoxResult(forms::vbNo);
     form->OnNodeClick();
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
     platform.forms.QueueMsgBoxResult(forms::vbNo);
     EXPECT_FALSE(form->QueryUnload());
     EXPECT_TRUE(ran.empty());
-    EXPECT_EQ(platform.forms.Messages(), std::vector<forms::MessageCall>(3, question));
+    EXPECT_EQ(platform.forms.Messages(), std::vector<testsupport::MessageCall>(3, question));
     EXPECT_EQ(changes.Text(), "2 changes not saved");
 
     // Yes: the command goes on.
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(platform.forms.Messages().size(), 4u);
 }
 
-TEST_F(MainWindowTest, SetReadySwitchesControlsAndPointer) {
+TEST_F(frmHauptTest, SetReadySwitchesControlsAndPointer) {
     form->SetReady(false);
     EXPECT_FALSE(form->tvACT.Enabled());
     EXPECT_FALSE(form->lvACT.Enabled());
@@ -190,16 +190,23 @@ TEST_F(MainWindowTest, SetReadySwitchesControlsAndPointer) {
     EXPECT_EQ(platform.forms.MousePointer(), forms::vbDefault);
 }
 
-TEST_F(MainWindowTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
+TEST_F(frmHauptTest, AFailingCommandIsReportedAndTheWindowLivesOn) {
     form->Handlers().Info = [](frmHaupt&) { throw ole::AutomationError(429, "no server"); };
     form->OnButtonClick("Info");
     ASSERT_EQ(platform.forms.Messages().size(), 1u);
     EXPECT_EQ(platform.forms.Messages()[0].text,
               "Fehlernummer: 429\r\nFehlerbeschreibung: no server");
     EXPECT_EQ(platform.forms.Messages()[0].style, forms::vbExclamation);
+
+    // Not even something that is no exception class ends the program.
+    form->Handlers().Info = [](frmHaupt&) { throw 42; };
+    form->OnButtonClick("Info");
+    ASSERT_EQ(platform.forms.Messages().size(), 2u);
+    EXPECT_EQ(platform.forms.Messages()[1].text,
+              "Fehlernummer: 51\r\nFehlerbeschreibung: Internal error");
 }
 
-TEST_F(MainWindowTest, ResizeKeepsTheMarginsAndTheMinimumSize) {
+TEST_F(frmHauptTest, ResizeKeepsTheMarginsAndTheMinimumSize) {
     form->Width = 12000;
     form->Height = 8000;
     form->ScaleWidth = 11800;

@@ -63,12 +63,12 @@ TEST_F(CopyTableTest, CellsAreCopiedUnchanged) {
 
 TEST_F(CopyTableTest, AnEmptyListGivesALineEndAndStillConfirms) {
     EXPECT_EQ(Copy(), "\r\n");
-    using forms::FormsCall;
+    using testsupport::FormsCall;
     EXPECT_EQ(w.Forms().CallKinds(),
               (std::vector<FormsCall>{FormsCall::ClipboardClear, FormsCall::ClipboardSetText,
                                       FormsCall::MsgBox}));
     EXPECT_EQ(w.Forms().Messages(),
-              (std::vector<forms::MessageCall>{
+              (std::vector<testsupport::MessageCall>{
                   {"The current table is now in the clipboard.", forms::vbInformation, ""}}));
     w.Click("Tables/Contact/Fields");
     w.Click(w.Tree().Root()); // a node without a layout takes the columns away

@@ -65,12 +65,7 @@ inline void WriteDetailDatabase(const fs::path& file) {
 class DetailWindow {
 public:
     DetailWindow() {
-        app::Commands commands;
-        commands.NodeClick = detail::OnNodeClick;
-        commands.ColumnClick = detail::OnColumnClick;
-        commands.ListDoubleClick = detail::OnListDoubleClick;
-        commands.CopyTable = detail::CopyTableToClipboard;
-        form = std::make_unique<app::frmHaupt>(platform.Get(), std::move(commands));
+        form.reset(new app::frmHaupt(platform.MainForm()));
         form->Load();
 
         const auto file = folder.Path() / "demo.dbf";
@@ -78,7 +73,8 @@ public:
         act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
         db.Open(file.string());
         db.Login("Chris", "secret");
-        forms::ScriptedForms scanForms; // the scan's own calls stay out of the window's record
+        testsupport::ScriptedForms
+            scanForms; // the scan's own calls stay out of the window's record
         scan::ScanDatabase(db, Tree(), *form->StatusPanel, scanForms);
         db.Close();
         form->StatusBar.SetListener(&status);
@@ -103,7 +99,7 @@ public:
         form->tvACT.SetSelected(node);
         form->OnNodeClick();
     }
-    forms::ScriptedForms& Forms() { return platform.forms; }
+    testsupport::ScriptedForms& Forms() { return platform.forms; }
     TreeView& Tree() { return form->tvACT; }
     ListView& List() { return form->lvACT; }
     // One column's cells from top to bottom (0 = row text).

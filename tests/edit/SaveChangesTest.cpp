@@ -5,7 +5,6 @@
 #include "act/ActObjects.h"
 #include "act/RecordingApplication.h"
 #include "act/ScriptedWindows.h"
-#include "act/SurveyDatabase.h"
 #include "app/frmHaupt.h"
 #include "detail/DetailListe.h"
 #include "detail/NodeProperty.h"
@@ -13,6 +12,7 @@
 #include "platform/actole/standin/Sqlite.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
 #include "support/NullPlatform.h"
 #include "support/TempFolder.h"
@@ -32,7 +32,7 @@ using namespace veltrano;
 using namespace veltrano::testsupport;
 namespace fs = std::filesystem;
 using ole::standin::TableAccessor;
-using Messages = std::vector<forms::MessageCall>;
+using Messages = std::vector<testsupport::MessageCall>;
 using Texts = std::vector<std::string>;
 using Triggers = std::pair<std::string, std::string>;
 
@@ -42,7 +42,7 @@ constexpr std::int32_t kCompany = 2; // the Contact rows by name: City, Company,
 constexpr std::int32_t kPhone = 3;
 constexpr std::int32_t kEntry = 6; // the trigger columns
 constexpr std::int32_t kExit = 7;
-const forms::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
+const testsupport::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
 const Triggers kOldCompany{"c:\\old\\company.exe", ""};
 
 using Outcome = edit::SaveResult::Outcome;
@@ -106,7 +106,7 @@ protected:
     }
 
     void SetUp() override { WriteTriggerDatabase(file); }
-    void Survey() { act::SurveyDatabase(form, file.string()); }
+    void Survey() { scan::SurveyDatabase(form, file.string()); }
     // Every database here has a field 10 in both tables that the tests show.
     void ClickFields(const std::string& table) {
         form.tvACT.SetSelected(form.tvACT.Parent(form.tvACT.ByKey(table + " 10")));
@@ -128,7 +128,7 @@ protected:
         form.OnButtonClick("Save");
     }
     // The messages of the last save.
-    std::vector<forms::MessageCall> SaveMessages() const {
+    std::vector<testsupport::MessageCall> SaveMessages() const {
         const auto all = forms.Messages();
         return {all.begin() + static_cast<std::ptrdiff_t>(shown), all.end()};
     }
@@ -153,7 +153,7 @@ protected:
     }
     // A save of the Contact replace that changed nothing: these messages alone, the marks kept
     // (Company's entry, Phone's both), the file as before, the window ready.
-    void ExpectNothingSaved(const std::vector<forms::MessageCall>& messages,
+    void ExpectNothingSaved(const std::vector<testsupport::MessageCall>& messages,
                             Outcome outcome = Outcome::Failed) {
         EXPECT_EQ(result.outcome, outcome);
         EXPECT_EQ(SaveMessages(), messages);
@@ -181,7 +181,7 @@ protected:
     std::string before;
     std::size_t shown = 0;
     edit::SaveResult result;
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     FakeObjectFactory objects;
     ScriptedWindows windows;
     NoDialogs comdlg32;
@@ -306,14 +306,14 @@ TEST_F(SaveChangesTest, AnIdBeyondSixteenBitsOrAFileThatNoLongerOpensIsReported)
 TEST_F(SaveChangesTest, ADatabaseAskingForALoginIsOpenedWithTheLoginSequence) {
     fs::remove(file);
     WriteTriggerDatabase(file, true, true);
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     ReplaceIn("Contact");
-    forms.QueueLogin(forms::LoginAnswer{std::nullopt, std::nullopt, ""});
+    forms.QueueLogin(testsupport::LoginAnswer{std::nullopt, std::nullopt, ""});
     Save(); // cancelled: ends quietly
     ExpectNothingSaved({}, Outcome::Cancelled);
 
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "wrong"});
-    forms.QueueLogin(forms::LoginAnswer{"Chris", "pw"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "wrong"});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
     Save();
     const std::string refused = "Login failed.\r\nPlease enter your username and password for\r\n"
                                 "the ACT! database " +

@@ -12,8 +12,8 @@
 namespace {
 
 using namespace veltrano;
-using forms::FormsCall;
-using forms::InputCall;
+using testsupport::FormsCall;
+using testsupport::InputCall;
 
 constexpr std::int32_t kEntry = 6;
 constexpr std::int32_t kExit = 7;
@@ -52,7 +52,7 @@ protected:
     CellState State(std::int32_t row, std::int32_t sub) const {
         return {Cell(row, sub).text, Cell(row, sub).bold, Cell(row, sub).tag};
     }
-    forms::ScriptedForms& Forms() { return platform.forms; }
+    testsupport::ScriptedForms& Forms() { return platform.forms; }
 
     testsupport::NullPlatform platform;
     app::frmHaupt form{platform.Get()};

@@ -100,7 +100,7 @@ TEST_F(FieldNodes, PopupListsWithTheirEntries) {
     EXPECT_EQ(tree.Children(cut), 100);
     EXPECT_EQ(tree.Text(LastChild(cut)), "Item 99");
     EXPECT_EQ(ChildTexts(tree, LastChild(cut)), (Texts{"Value = V99", "Remark = R99"}));
-    EXPECT_EQ(forms.Messages(), (std::vector<forms::MessageCall>{
+    EXPECT_EQ(forms.Messages(), (std::vector<testsupport::MessageCall>{
                                     {"PopupList have to much entries!\r\nField: List7\r\nKey: "
                                      "Contact 7\r\nCount: 501\r\nOnly the first 100 will be read.",
                                      48, ""}}));
@@ -121,7 +121,7 @@ TEST_F(FieldNodes, CorruptPopupListIsReportedAndTheScanGoesOn) {
     EXPECT_EQ(ChildTexts(tree, tree.Child(list)),
               (Texts{"Value = Error", "Remark = Corrupt Popup"}));
     EXPECT_EQ(forms.Messages(),
-              (std::vector<forms::MessageCall>{
+              (std::vector<testsupport::MessageCall>{
                   {"Fehler in Funktion FeldInTreeview\r\nFehlernummer: 20002\r\n"
                    "Fehlerbeschreibung: The drop-down list of field 8 of table Group (\"Broken\") "
                    "is corrupt: the list is missing.\r\nFeldname: Broken\r\nFeld ID:8",

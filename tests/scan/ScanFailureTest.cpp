@@ -70,7 +70,7 @@ TEST(ScanFailure, FailingTableAccessorPropagatesAndKeepsThePartialTree) {
                  {1136, "/data/fake.dbf"}, {1104, "Fake"}, {1106, ole::DispatchPtr(table)}}));
     TreeView tree;
     controls::StatusBar bar({"Status"});
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
 
     try {
         ScanDatabase(db, tree, bar.Panels("Status"), forms);
@@ -111,12 +111,55 @@ private:
     TreeView::Index parent_;
 };
 
+// Refuses the first popup count node, the step that the field procedure guards.
+class RefusingPopupCount final : public TreeView::Listener {
+public:
+    explicit RefusingPopupCount(const TreeView& tree) : tree_(tree) {}
+    void NodeAboutToBeAdded(TreeView::Index parent, std::int32_t) override {
+        const auto first = parent == 0 ? 0 : tree_.Child(parent);
+        const auto last = first == 0 ? 0 : tree_.LastSibling(first);
+        if (!refused_ && last != 0 && tree_.Text(last) == "HasPopupList = True") {
+            refused_ = true;
+            throw controls::ControlError(7, "Out of memory");
+        }
+    }
+
+private:
+    const TreeView& tree_;
+    bool refused_ = false;
+};
+
+using ScanFailureOnFile = StandInScan;
+
+TEST_F(ScanFailureOnFile, AnyFailureOfTheGuardedStepBecomesTheFieldMessage) {
+    const auto file = Build([](StandInDatabaseWriter& w) {
+        w.AddField(TableAccessor::Contact, {.id = 4, .name = "Region"});
+        w.AddPopupList(TableAccessor::Contact, 4, {{"North", ""}});
+        w.AddField(TableAccessor::Contact, {.id = 5, .name = "After"});
+    });
+    RefusingPopupCount refusing(tree);
+    tree.SetListener(&refusing);
+    Scan(file);
+    tree.SetListener(nullptr);
+
+    EXPECT_EQ(reported, 1);
+    EXPECT_EQ(forms.Messages(),
+              (std::vector<testsupport::MessageCall>{
+                  {"Fehler in Funktion FeldInTreeview\r\nFehlernummer: 7\r\n"
+                   "Fehlerbeschreibung: Out of memory\r\nFeldname: Region\r\nFeld ID:4",
+                   48, ""}}));
+    const auto list = tree.LastSibling(tree.Child(tree.ByKey("Contact 4")));
+    EXPECT_EQ(ChildTexts(tree, tree.Child(list)),
+              (Texts{"Value = Error", "Remark = Corrupt Popup"}));
+    EXPECT_NE(tree.Find("Contact 5"), 0); // the scan went on
+}
+
 TEST(ScanFailure, PopupListNodeThatCannotBeAddedIsReportedAndSkipped) {
     TreeView tree;
     const auto field = tree.Add(0, TreeView::tvwLast, "Contact 9", "Region", "Feld");
     RefusingListener refusing(field);
     tree.SetListener(&refusing);
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
 
     EXPECT_EQ(AddPopupList(tree, field, act::PopupList{}, forms), 1);
 
@@ -124,7 +167,7 @@ TEST(ScanFailure, PopupListNodeThatCannotBeAddedIsReportedAndSkipped) {
     EXPECT_EQ(tree.Children(field), 0);
     EXPECT_EQ(
         forms.Messages(),
-        (std::vector<forms::MessageCall>{
+        (std::vector<testsupport::MessageCall>{
             {"Error in Method AddPopupList\r\nndStart=\"Region\"\r\nOut of memory", 48, ""}}));
 }
 

@@ -7,9 +7,9 @@
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TreeView.h"
-#include "platform/forms/ScriptedForms.h"
 #include "scan/modStrukturScan.h"
-#include "support/TempDir.h"
+#include "support/ScriptedForms.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +64,10 @@ protected:
         return tree.LastSibling(tree.Child(node));
     }
 
-    testsupport::TempDir folder_;
+    testsupport::TempFolder folder_;
     TreeView tree;
     controls::StatusBar status{{"Status"}};
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     std::int32_t reported = -1; // failures the last scan reported
 
 private:

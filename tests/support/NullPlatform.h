@@ -4,8 +4,9 @@
 
 #include "app/Platform.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/forms/ScriptedForms.h"
 #include "platform/win32/NoWindows.h"
+#include "support/ScriptedForms.h"
+#include "wiring/MainForm.h"
 
 #include <functional>
 #include <string>
@@ -60,13 +61,15 @@ public:
 };
 
 struct NullPlatform {
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     FakeObjectFactory objects;
     win32::NoWindows user32;
     NoDialogs comdlg32;
     NoShell shell32;
 
     app::Platform Get() { return {forms, objects, user32, comdlg32, shell32}; }
+    // The main window as the programs wire it, on this platform.
+    app::frmHaupt MainForm() { return wiring::MainForm(Get()); }
 };
 
 } // namespace veltrano::testsupport

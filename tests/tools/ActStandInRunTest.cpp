@@ -3,11 +3,11 @@
 #include "act/ActObjects.h"
 #include "act/clACTApplication.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/actole/standin/app/AppProtocol.h"
-#include "platform/actole/standin/app/AppSocket.h"
-#include "platform/actole/standin/app/LinuxObjectFactory.h"
-#include "platform/forms/ScriptedForms.h"
-#include "platform/win32/RegisteredWindows.h"
+#include "platform/actole/standin/application/AppProtocol.h"
+#include "platform/actole/standin/application/AppSocket.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "support/ScriptedForms.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ protected:
 
     ole::standin::LinuxObjectFactory factory{folder, {.replyTimeout = 10s}};
     win32::RegisteredWindows windows{folder};
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     act::clACTApplication application{factory, windows, forms};
 };
 

@@ -1,7 +1,7 @@
 #include "StandInProcess.h"
 
 #include "platform/actole/standin/StandInDatabaseWriter.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/linux/WindowRegistry.h"
 #include "support/BinDir.h"
 
 #include <csignal>

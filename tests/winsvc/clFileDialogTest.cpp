@@ -1,5 +1,5 @@
 #include "winsvc/clFileDialog.h"
-#include "platform/forms/ScriptedForms.h"
+#include "support/ScriptedForms.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ private:
 class clFileDialogTest : public ::testing::Test {
 protected:
     ScriptedComDlg32 comdlg;
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     clFileDialog dialog{comdlg, forms};
 
     // The dialog writes over the start of the buffers and answers `result`.
@@ -125,7 +125,7 @@ TEST_F(clFileDialogTest, RunTimeErrorsAreReportedUnderShowAndReturnFalse) {
     EXPECT_FALSE(dialog.Show(true));
     EXPECT_EQ(comdlg.records.size(), 1u);
     EXPECT_EQ(dialog.FileName(), "keep");
-    const std::vector<forms::MessageCall> expected = {
+    const std::vector<testsupport::MessageCall> expected = {
         {"Error: 51. dialog broke", forms::vbExclamation, "Show"},
         {"Error: 5. Invalid procedure call or argument", forms::vbExclamation, "Show"}};
     EXPECT_EQ(forms.Messages(), expected);

@@ -1,6 +1,6 @@
 #include "winsvc/clShellExecute.h"
-#include "platform/forms/ScriptedForms.h"
 #include "support/RecordingShell32.h"
+#include "support/ScriptedForms.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ using testsupport::ShellCall;
 class clShellExecuteTest : public ::testing::Test {
 protected:
     testsupport::RecordingShell32 shell;
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     clShellExecute launcher{shell, forms};
 };
 
@@ -77,7 +77,7 @@ TEST_F(clShellExecuteTest, ExtendedLaunchIsKeptUntilTheNextOperationOrTheEnd) {
 TEST_F(clShellExecuteTest, RunTimeErrorIsReportedUnderTheOperationsName) {
     shell.fail = true;
     EXPECT_EQ(launcher.LaunchEmail(1, "someone"), clShellExecute::kErrorResult);
-    const std::vector<forms::MessageCall> expected = {
+    const std::vector<testsupport::MessageCall> expected = {
         {"Error: 51. shell gone", forms::vbExclamation, "LaunchEmail"}};
     EXPECT_EQ(forms.Messages(), expected);
 }

@@ -1,4 +1,4 @@
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/Members.h"
 #include "platform/actole/standin/Session.h"
 #include "platform/actole/standin/StandInObjects.h"
@@ -7,13 +7,13 @@ namespace veltrano::ole::standin {
 
 namespace {
 
-namespace id = act::dispid;
+namespace id = ole::dispid;
 
 // PopupCount is reached by name only; this identifier is the stand-in's own.
 constexpr std::int32_t kPopupCount = 1290;
 
 constexpr Member kMembers[] = {
-    {kPopupCount, act::member::kPopupListPopupCount},
+    {kPopupCount, ole::member::kPopupListPopupCount},
     {id::kPopupListCount, "Count"},
     {id::kPopupListValue, "Value"},
     {id::kPopupListRemark, "Remark"},

@@ -1,4 +1,4 @@
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/Members.h"
 #include "platform/actole/standin/Session.h"
 #include "platform/actole/standin/StandInErrors.h"
@@ -10,11 +10,11 @@ namespace veltrano::ole::standin {
 
 namespace {
 
-namespace id = act::dispid;
+namespace id = ole::dispid;
 
 constexpr Member kMembers[] = {
     {id::kTableName, "Name"},
-    {id::kTableFields, act::member::kTableFields},
+    {id::kTableFields, ole::member::kTableFields},
     {id::kTableFieldCount, "FieldCount"},
     {id::kTableRecordCount, "RecordCount"},
 };

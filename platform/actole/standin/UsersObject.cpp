@@ -1,4 +1,4 @@
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/Members.h"
 #include "platform/actole/standin/Session.h"
 #include "platform/actole/standin/StandInObjects.h"
@@ -7,7 +7,7 @@ namespace veltrano::ole::standin {
 
 namespace {
 
-namespace id = act::dispid;
+namespace id = ole::dispid;
 
 constexpr Member kMembers[] = {
     {id::kUsersCount, "Count"},       {id::kUsersName, "Name"},

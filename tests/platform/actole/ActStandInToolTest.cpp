@@ -28,7 +28,7 @@ protected:
     bool Printed(const std::string& part) const { return out.find(part) != std::string::npos; }
     std::string Err() const { return ReadBytes(dir.File("err.txt")); }
 
-    TempDir dir;
+    TempFolder dir;
     std::string out;
 };
 

@@ -1,4 +1,4 @@
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace veltrano::act;
+using namespace veltrano::ole;
 
 // The automation interface as ACT! publishes it, written out as literals: client and stand-in
 // share the constants, so only this table can catch a wrong one.

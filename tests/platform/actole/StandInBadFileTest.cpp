@@ -71,7 +71,7 @@ class StandInBadFile : public ::testing::TestWithParam<BadFile> {};
 
 // The same object then opens a good file.
 TEST_P(StandInBadFile, IsNotOpenAndStaysUnchanged) {
-    TempDir dir;
+    TempFolder dir;
     const fs::path file = dir.File("bad.dbf");
     WriteSmallDatabase(file, {{.name = "Ann", .password = "pw"}});
     GetParam().spoil(file);
@@ -101,7 +101,7 @@ TEST(StandInUnreadableFile, IsNotOpen) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "the superuser reads every file";
     }
-    TempDir dir;
+    TempFolder dir;
     WriteSmallDatabase(dir.File("locked.dbf"));
     fs::permissions(dir.File("locked.dbf"), fs::perms::none);
     act::Database db = NewDatabase();

@@ -26,7 +26,7 @@ protected:
         return query.Step() ? query.Text(0) : "<missing>";
     }
 
-    TempDir dir;
+    TempFolder dir;
     fs::path file = dir.File("batch.dbf");
     act::Database db = NewDatabase();
     act::Fields fields;

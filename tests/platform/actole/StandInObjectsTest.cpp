@@ -1,6 +1,6 @@
 #include "StandInTestSupport.h"
 
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/StandInErrors.h"
 
 namespace veltrano::ole::standin::test {
@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(db.IsOpen());
     }
 
-    TempDir dir;
+    TempFolder dir;
     fs::path file = dir.File("objects.dbf");
     act::Database db = NewDatabase();
 };
@@ -44,8 +44,8 @@ TEST_F(StandInObjects, CountsCodesAndOrderAsStoredWithTheirTypes) {
     act::Table contact = db.ContactTable();
     EXPECT_EQ(contact.FieldCount(), 6);
     EXPECT_EQ(contact.RecordCount(), 2);
-    EXPECT_EQ(contact.Object()->Get(act::dispid::kTableRecordCount).GetType(), Variant::Type::Long);
-    EXPECT_EQ(contact.Object()->Get(act::dispid::kTableFieldCount).GetType(),
+    EXPECT_EQ(contact.Object()->Get(ole::dispid::kTableRecordCount).GetType(), Variant::Type::Long);
+    EXPECT_EQ(contact.Object()->Get(ole::dispid::kTableFieldCount).GetType(),
               Variant::Type::Integer);
     EXPECT_EQ(db.EmailTable().GetFields().Count(), 0);
 
@@ -57,7 +57,7 @@ TEST_F(StandInObjects, CountsCodesAndOrderAsStoredWithTheirTypes) {
     act::Users users = db.GetUsers();
     ASSERT_EQ(users.Count(), 1);
     EXPECT_EQ(users.Access(0), 100000);
-    EXPECT_EQ(users.Object()->Get(act::dispid::kUsersSecurity, {std::int16_t{0}}).GetType(),
+    EXPECT_EQ(users.Object()->Get(ole::dispid::kUsersSecurity, {std::int16_t{0}}).GetType(),
               Variant::Type::Long);
     EXPECT_THROW((void)users.Name(1), AutomationError);
 }
@@ -73,7 +73,7 @@ TEST_F(StandInObjects, PositionsFieldIdsMembersAndArgumentsOutsideTheTableRaise)
     EXPECT_EQ(missing.Description(), "Table Contact has no field with the ID 41.");
     EXPECT_EQ(Raised([&] { fields.SetEntryTrigger(41, "x"); }).Number(), errors::kNoSuchField);
     EXPECT_EQ(
-        Raised([&] { (void)fields.Object()->Get(act::dispid::kFieldsName, {"40"}); }).Number(),
+        Raised([&] { (void)fields.Object()->Get(ole::dispid::kFieldsName, {"40"}); }).Number(),
         errors::kTypeMismatch);
 
     const DispatchPtr& object = db.Object();
@@ -83,9 +83,9 @@ TEST_F(StandInObjects, PositionsFieldIdsMembersAndArgumentsOutsideTheTableRaise)
     EXPECT_EQ(Raised([&] { (void)object->GetByName("NoSuchMember"); }).Number(),
               errors::kDispMemberNotFound);
     // Name is read-only; Open takes one argument; member names ignore case.
-    EXPECT_EQ(Raised([&] { object->Put(act::dispid::kDatabaseName, {"x"}); }).Number(),
+    EXPECT_EQ(Raised([&] { object->Put(ole::dispid::kDatabaseName, {"x"}); }).Number(),
               errors::kDispMemberNotFound);
-    EXPECT_EQ(Raised([&] { (void)object->Call(act::dispid::kDatabaseOpen); }).Number(),
+    EXPECT_EQ(Raised([&] { (void)object->Call(ole::dispid::kDatabaseOpen); }).Number(),
               errors::kDispBadParamCount);
     EXPECT_EQ(object->GetByName("isopen"), Variant(true));
 }

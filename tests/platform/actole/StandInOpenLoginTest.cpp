@@ -7,7 +7,7 @@ namespace {
 
 class StandInOpenLogin : public ::testing::Test {
 protected:
-    TempDir dir;
+    TempFolder dir;
     fs::path file = dir.File("team.dbf");
     act::Database db = NewDatabase();
 };
@@ -15,7 +15,15 @@ protected:
 TEST_F(StandInOpenLogin, DatabaseWithoutPasswordsOpensAtOnceWithItsAbsolutePath) {
     WriteSmallDatabase(file, {{.name = "Sam Rivera"}});
     EXPECT_THROW(db.Login("Sam Rivera", ""), AutomationError); // nothing opened yet
-    db.Open(fs::relative(file).string());
+    {
+        // From the file's own folder, so that a relative path exists on any drive layout.
+        struct Back {
+            fs::path to = fs::current_path();
+            ~Back() { fs::current_path(to); }
+        } back;
+        fs::current_path(file.parent_path());
+        db.Open(file.filename().string());
+    }
     EXPECT_FALSE(db.LoginRequired());
     EXPECT_TRUE(db.IsOpen());
     EXPECT_FALSE(db.LoginFailed());

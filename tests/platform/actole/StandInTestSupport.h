@@ -7,7 +7,7 @@
 #include "platform/actole/standin/Sqlite.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -22,7 +22,7 @@
 namespace veltrano::ole::standin::test {
 
 namespace fs = std::filesystem;
-using testsupport::TempDir;
+using testsupport::TempFolder;
 
 inline std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

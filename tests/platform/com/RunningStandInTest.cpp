@@ -2,13 +2,13 @@
 // database without being told which, Save refuses to write into it, and once the window is
 // closed the application object can no longer be created.
 
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/win32/windows/WideText.h"
 #include "support/BinDir.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ std::wstring CaptionOf(HWND window) {
 
 class RunningStandInTest : public ::testing::Test {
 protected:
-    TempDir temp;
+    TempFolder temp;
     fs::path cli = fs::absolute(BinDir()) / "veltrano-cli.exe";
     fs::path standIn = fs::absolute(BinDir()) / "act-standin.exe";
 };
@@ -109,8 +109,8 @@ TEST_F(RunningStandInTest, IsSurveyedWithoutADatabaseAndGuardedAgainstSave) {
 
     // The application object answers for it.
     {
-        ole::com::ComObjectFactory com(act::classid::kDatabaseClass);
-        const auto application = com.CreateObject(act::classid::kApplicationProgId);
+        ole::com::ComObjectFactory com(ole::classid::kDatabaseClass);
+        const auto application = com.CreateObject(ole::classid::kApplicationProgId);
         EXPECT_EQ(application->CallByName("GetOpenDBName").AsString(), path);
         const auto views = application->GetByName("Views").AsObject();
         EXPECT_EQ(views->CallByName("GetActive").AsObject()->GetByName("Type").AsLong(), 1);
@@ -134,9 +134,9 @@ TEST_F(RunningStandInTest, IsSurveyedWithoutADatabaseAndGuardedAgainstSave) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(running.WaitExit(std::chrono::seconds(30)), 0u);
 
-    ole::com::ComObjectFactory com(act::classid::kDatabaseClass);
+    ole::com::ComObjectFactory com(ole::classid::kDatabaseClass);
     try {
-        com.CreateObject(act::classid::kApplicationProgId);
+        com.CreateObject(ole::classid::kApplicationProgId);
         ADD_FAILURE() << "the application is still there";
     } catch (const ole::AutomationError& error) {
         EXPECT_EQ(error.Number(), 429);

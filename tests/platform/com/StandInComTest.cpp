@@ -4,18 +4,18 @@
 // released after a command, and the application cannot be created with nothing running.
 
 #include "act/ActObjects.h"
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TreeView.h"
-#include "platform/forms/ScriptedForms.h"
+#include "support/ScriptedForms.h"
 #include "platform/win32/windows/WideText.h"
 #include "scan/modStrukturScan.h"
 #include "support/EdgeDatabase.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ using CreateDatabase = std::function<ole::DispatchPtr()>;
 
 struct ScanResult {
     std::vector<std::string> nodes; // index, tag, key and text of each node
-    std::vector<forms::MessageCall> messages;
+    std::vector<MessageCall> messages;
     std::int32_t reported = 0;
 };
 
@@ -40,7 +40,7 @@ ScanResult Scan(const CreateDatabase& create, const fs::path& file, const std::s
                 const std::string& password = {}) {
     controls::TreeView tree;
     controls::StatusBar status{{"Status"}};
-    forms::ScriptedForms forms;
+    ScriptedForms forms;
     ScanResult result;
     {
         act::Database db(create());
@@ -73,8 +73,8 @@ HRESULT CanUnloadStandIn() {
 
 class StandInComTest : public ::testing::Test {
 protected:
-    TempDir temp;
-    ole::com::ComObjectFactory com{act::classid::kDatabaseClass};
+    TempFolder temp;
+    ole::com::ComObjectFactory com{ole::classid::kDatabaseClass};
     CreateDatabase throughCom = [this] { return com.CreateDatabase(); };
     CreateDatabase linked = [] {
         return ole::standin::CreateStandInDatabase([] { return std::string(); });
@@ -150,7 +150,7 @@ TEST_F(StandInComTest, EveryObjectIsReleasedWhenACommandEnds) {
 
 TEST_F(StandInComTest, WithNothingRunningTheApplicationCannotBeCreated) {
     try {
-        com.CreateObject(act::classid::kApplicationProgId);
+        com.CreateObject(ole::classid::kApplicationProgId);
         ADD_FAILURE() << "an application object was created";
     } catch (const ole::AutomationError& error) {
         EXPECT_EQ(error.Number(), 429);

@@ -131,6 +131,10 @@ TEST(ListView, ColumnsAndHeaderItems) {
 TEST(ListView, ListenerBracketsEveryChange) {
     ListView list = ThreeColumns();
     Recorder rec;
+    Recorder earlier;
+    list.SetListener(&earlier);
+    EXPECT_EQ(ErrorOf([&] { list.SetListener(&rec); }), 380);
+    list.SetListener(nullptr);
     list.SetListener(&rec);
     list.ListItemsAdd("", "b");
     list.SetSubItemText(1, 1, "x");

@@ -36,6 +36,8 @@ TEST(Toolbar, ButtonsByKey) {
     Toolbar bar;
     Recorder rec;
     bar.SetListener(&rec);
+    Recorder second;
+    EXPECT_EQ(ErrorOf([&] { bar.SetListener(&second); }), 380);
     bar.ButtonsAdd("Back", "&Back", "Back");
     bar.ButtonsAdd("For", "&Forward", "For");
     EXPECT_EQ(ErrorOf([&] { bar.ButtonsAdd("Back", "again", ""); }), 35602);
@@ -54,6 +56,8 @@ TEST(StatusBar, PanelByKeyTellsItsText) {
     StatusBar status({"Status"});
     Recorder rec;
     status.SetListener(&rec);
+    Recorder second;
+    EXPECT_EQ(ErrorOf([&] { status.SetListener(&second); }), 380);
     status.Panels("Status").SetText("Reading databse...");
     status.Panels("Status").SetText("");
     EXPECT_EQ(rec.log, "Status=Reading databse...;Status=;");

@@ -131,6 +131,9 @@ TEST(TreeView, ListenerHearsEveryChangeInBrackets) {
     Recorder rec;
     rec.tree = &tree;
     tree.SetListener(&rec);
+    Recorder second;
+    EXPECT_EQ(ErrorOf([&] { tree.SetListener(&second); }), 380); // the first keeps hearing
+    tree.SetListener(&rec);
     tree.Add(0, 0, "", "root");
     tree.Add(1, TreeView::tvwChild, "", "a");
     tree.Add(2, TreeView::tvwChild, "", "leaf");

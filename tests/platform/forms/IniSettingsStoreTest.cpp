@@ -1,5 +1,5 @@
 #include "platform/forms/IniSettingsStore.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ protected:
         IniSettingsStore(file_).Save("Veltrano", "options", key, value);
     }
 
-    testsupport::TempDir root_;
+    testsupport::TempFolder root_;
     fs::path file_ = root_.Path() / "config" / "Veltrano" / "Veltrano.ini";
     const std::vector<std::string> onlyTheFile_{"Veltrano.ini"};
 };

@@ -1,6 +1,5 @@
 #include "platform/qt/MainWindow.h"
 #include "ModalHelper.h"
-#include "app/StandardCommands.h"
 #include "detail/DetailListe.h"
 #include "platform/forms/MemorySettingsStore.h"
 #include "platform/qt/ButtonBar.h"
@@ -9,6 +8,7 @@
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 #include "support/NullPlatform.h"
+#include "wiring/MainForm.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -27,15 +27,13 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         forms = std::make_unique<qt::QtForms>(settings);
-        app::Commands commands = app::StandardCommands();
-        commands.ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
-        commands.NodeClick = [this](app::frmHaupt& f) {
+        form.reset(new app::frmHaupt(
+            wiring::MainForm({*forms, null.objects, null.user32, null.comdlg32, null.shell32})));
+        form->Handlers().ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
+        form->Handlers().NodeClick = [this](app::frmHaupt& f) {
             clickedNodes.push_back(f.tvACT.SelectedItem());
             detail::OnNodeClick(f);
         };
-        form = std::make_unique<app::frmHaupt>(
-            app::Platform{*forms, null.objects, null.user32, null.comdlg32, null.shell32},
-            commands);
         window = std::make_unique<qt::MainWindow>(*form);
         forms->SetMainWindow(window.get());
         window->show();

@@ -1,7 +1,7 @@
 #include "platform/qt/frmInfoDialog.h"
-#include "platform/forms/ScriptedForms.h"
 #include "platform/qt/ModalHelper.h"
 #include "support/RecordingShell32.h"
+#include "support/ScriptedForms.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,7 +31,7 @@ QImage Rgb(const QPixmap& pixmap, int top = 0, int height = 0) {
 class frmInfoDialogTest : public QObject {
     Q_OBJECT
 
-    forms::ScriptedForms forms;
+    testsupport::ScriptedForms forms;
     testsupport::RecordingShell32 shell;
     std::unique_ptr<winsvc::clShellExecute> launcher;
     std::unique_ptr<about::frmInfo> form;

@@ -2,7 +2,7 @@
 // names, and reading a bounded head.
 
 #include "platform/forms/AtomicFile.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ std::string Read(const fs::path& file) {
 }
 
 TEST(AtomicFileWindowsTest, ReplacesAndCreatesFilesLeavingNothingBeside) {
-    testsupport::TempDir temp;
+    testsupport::TempFolder temp;
     const fs::path file = temp.Path() / u8"B\u00FCr\u00F6" / u8"neu" / u8"Veltrano \u20AC.ini";
     ReplaceFilePrivately(file, "first\r\n");
     EXPECT_EQ(Read(file), "first\r\n");
@@ -32,7 +32,7 @@ TEST(AtomicFileWindowsTest, ReplacesAndCreatesFilesLeavingNothingBeside) {
 }
 
 TEST(AtomicFileWindowsTest, AFailedReplacementKeepsTheOldFile) {
-    testsupport::TempDir temp;
+    testsupport::TempFolder temp;
     const fs::path file = temp.File("settings.ini");
     ReplaceFilePrivately(file, "old\n");
     fs::create_directory(temp.File("folder.ini"));
@@ -44,7 +44,7 @@ TEST(AtomicFileWindowsTest, AFailedReplacementKeepsTheOldFile) {
 }
 
 TEST(AtomicFileWindowsTest, ReadsAHeadOfWholeLines) {
-    testsupport::TempDir temp;
+    testsupport::TempFolder temp;
     EXPECT_EQ(ReadFileHead(temp.File("missing.ini"), 100), std::nullopt);
     EXPECT_EQ(ReadFileHead(temp.File("no folder") / "missing.ini", 100), std::nullopt);
     const fs::path file = temp.Path() / u8"\u65E5.ini";

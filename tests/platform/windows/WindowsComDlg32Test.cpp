@@ -2,7 +2,7 @@
 // into its file name box and presses OK or Cancel. Needs a display (Xvfb under wine).
 
 #include "platform/win32/windows/WindowsComDlg32.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ protected:
         return ofn;
     }
 
-    testsupport::TempDir temp;
+    testsupport::TempFolder temp;
     const std::string title = "Veltrano test " + std::to_string(::GetCurrentProcessId());
     const std::wstring wideTitle = std::wstring(title.begin(), title.end());
     WindowsComDlg32 comdlg;

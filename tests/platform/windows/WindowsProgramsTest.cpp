@@ -3,7 +3,7 @@
 
 #include "platform/actole/standin/SampleDatabase.h"
 #include "support/BinDir.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ protected:
         return Run("veltrano-cli.exe", args, environment);
     }
 
-    TempDir temp;
+    TempFolder temp;
     const fs::path folder = temp.Path() / u8"B\u00FCr\u00F6 \u20AC";
     const std::string sample = Utf8(folder / "sample.dbf");
     const std::vector<std::string> login{"--user", std::string(ole::standin::kSampleUserName),

@@ -1,7 +1,7 @@
 // The shell of Windows: its result values, and process handles from the start to the close.
 
 #include "platform/win32/windows/WindowsShell32.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,7 @@ protected:
         return info.hInstApp;
     }
 
-    testsupport::TempDir temp;
+    testsupport::TempFolder temp;
     const fs::path helper = testsupport::ProgramFolder() / "veltrano-test-window.exe";
     const std::string className = "VeltranoShellTest" + std::to_string(::GetCurrentProcessId());
     WindowsShell32 shell;

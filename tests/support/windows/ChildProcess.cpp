@@ -1,6 +1,6 @@
 #include "support/windows/ChildProcess.h"
 
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <windows.h>
 
@@ -124,7 +124,7 @@ std::filesystem::path ProgramFolder() {
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                       const EnvironmentChanges& environment, std::chrono::milliseconds timeout) {
-    TempDir files;
+    TempFolder files;
     const auto outFile = files.File("stdout.txt");
     const auto errFile = files.File("stderr.txt");
     ProgramRun run;

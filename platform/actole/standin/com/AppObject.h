@@ -4,7 +4,7 @@
 // objects over its model, called by member name as ACT!'s application object is.
 
 #include "platform/actole/Dispatch.h"
-#include "platform/actole/standin/app/AppModel.h"
+#include "platform/actole/standin/application/AppModel.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 // act-standin.dll: the in-process server of ACT!'s Database class over the stand-in engine.
 
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/StandInEngine.h"
@@ -23,8 +23,8 @@ const std::shared_ptr<LiveObjects>& ModuleObjects() {
 // Database.Open(""): the database the running ACT! (a stand-in or the real one) has open.
 std::string RunningDatabase() {
     try {
-        veltrano::ole::com::ComObjectFactory objects(veltrano::act::classid::kDatabaseClass);
-        const auto application = objects.CreateObject(veltrano::act::classid::kApplicationProgId);
+        veltrano::ole::com::ComObjectFactory objects(veltrano::ole::classid::kDatabaseClass);
+        const auto application = objects.CreateObject(veltrano::ole::classid::kApplicationProgId);
         return application->CallByName("GetOpenDBName").AsString();
     } catch (const veltrano::ole::AutomationError&) {
         return {};
@@ -42,12 +42,12 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID iid
     }
     *object = nullptr;
     try {
-        if (!IsEqualCLSID(classId, ClassIdOf(act::classid::kDatabaseClass))) {
+        if (!IsEqualCLSID(classId, ClassIdOf(ole::classid::kDatabaseClass))) {
             return CLASS_E_CLASSNOTAVAILABLE;
         }
         const auto factory = ole::standin::com::ClassFactory::Create(
             [] { return ole::standin::CreateStandInDatabase(RunningDatabase); }, ModuleObjects(),
-            ClassIdOf(act::classid::kDatabaseInterface));
+            ClassIdOf(ole::classid::kDatabaseInterface));
         return factory->QueryInterface(iid, object);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;

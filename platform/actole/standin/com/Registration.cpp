@@ -1,6 +1,6 @@
 #include "platform/actole/standin/com/Registration.h"
 
-#include "act/DispatchIds.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/standin/com/StandInClasses.h"
 #include "platform/win32/windows/WideText.h"
 
@@ -48,9 +48,9 @@ std::wstring Join(const std::wstring& a, const std::wstring& b) {
 
 // The three keys, relative to a Classes key.
 std::vector<std::wstring> StandInKeys() {
-    return {L"CLSID\\" + win32::Widen(act::classid::kDatabaseClass),
+    return {L"CLSID\\" + win32::Widen(ole::classid::kDatabaseClass),
             L"CLSID\\" + win32::Widen(kApplicationClass),
-            win32::Widen(act::classid::kApplicationProgId)};
+            win32::Widen(ole::classid::kApplicationProgId)};
 }
 
 std::optional<RegKey> Open(HKEY root, const std::wstring& path, REGSAM access) {
@@ -149,7 +149,7 @@ void Register(const ClassesKey& classes, const std::wstring& inprocServerPath) {
     const RegKey application = Create(classes, keys[1]);
     Write(application.Get(), nullptr, kMarkerName, kMarkerValue);
     Write(application.Get(), nullptr, nullptr, L"ACT! application (stand-in)");
-    Write(application.Get(), L"ProgID", nullptr, win32::Widen(act::classid::kApplicationProgId));
+    Write(application.Get(), L"ProgID", nullptr, win32::Widen(ole::classid::kApplicationProgId));
 
     const RegKey progId = Create(classes, keys[2]);
     Write(progId.Get(), nullptr, kMarkerName, kMarkerValue);

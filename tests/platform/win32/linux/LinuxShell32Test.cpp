@@ -1,0 +1,192 @@
+#include "platform/win32/linux/LinuxShell32.h"
+#include "support/ScriptedForms.h"
+#include "support/TempFolder.h"
+#include "winsvc/clShellExecute.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace veltrano::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteScript(const fs::path& file, const std::string& body) {
+    std::ofstream(file) << "#!/bin/sh\n" << body << "\n";
+    fs::permissions(file, fs::perms::owner_all);
+}
+
+// Waits until `done` holds, at most five seconds.
+template <typename Done> bool WaitFor(Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+    }
+    return done();
+}
+
+// Whether a child of ours ended and was not reaped; WNOWAIT leaves it to its reaper.
+bool ZombieChild() {
+    siginfo_t info{};
+    return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid != 0;
+}
+
+class LinuxShell32Test : public ::testing::Test {
+protected:
+    testsupport::TempFolder temp;
+    fs::path log = temp.Path() / "opener.log";
+    fs::path opener = temp.Path() / "opener";
+    testsupport::ScriptedForms forms;
+
+    // An opener that writes its arguments to the log and exits with `status`.
+    LinuxShell32::Options Opener(int status) {
+        WriteScript(opener, "printf '%s\\n' \"$@\" >> '" + log.string() + "'\nexit " +
+                                std::to_string(status));
+        return {opener.string(), 5000ms};
+    }
+    // Starts `info` with a kept handle and waits for its exit code.
+    static std::uint32_t RunToEnd(LinuxShell32& shell, SHELLEXECUTEINFO& info) {
+        info.fMask |= SEE_MASK_NOCLOSEPROCESS;
+        EXPECT_TRUE(shell.ShellExecuteExA(info));
+        std::uint32_t code = STILL_ACTIVE;
+        EXPECT_TRUE(WaitFor(
+            [&] { return shell.GetExitCodeProcess(info.hProcess, code) && code != STILL_ACTIVE; }));
+        return code;
+    }
+};
+
+TEST_F(LinuxShell32Test, FailuresMapToShellValues) {
+    struct Case {
+        int openerStatus;
+        std::string file;
+        std::optional<std::string> directory;
+        std::int32_t result;
+    };
+    const std::string missing = (temp.Path() / "nowhere").string();
+    const Case cases[] = {
+        {0, (temp.Path() / "missing.txt").string(), std::nullopt, SE_ERR_FNF},
+        {0, missing + "/file.txt", std::nullopt, SE_ERR_PNF},
+        {0, "/bin/true", missing, SE_ERR_PNF},
+        {0, "", std::nullopt, SE_ERR_FNF},
+        {2, "https://x.example/", std::nullopt, SE_ERR_FNF},
+        {3, "https://x.example/", std::nullopt, SE_ERR_NOASSOC},
+    };
+    for (const Case& c : cases) {
+        LinuxShell32 shell(Opener(c.openerStatus));
+        EXPECT_EQ(shell.ShellExecuteA(0, "open", c.file, std::nullopt, c.directory, 10), c.result)
+            << c.file;
+    }
+    EXPECT_EQ(ReadFile(log), "https://x.example/\nhttps://x.example/\n"); // only the addresses
+    LinuxShell32 noOpener({(temp.Path() / "no-such-opener").string(), 1000ms});
+    EXPECT_EQ(noOpener.ShellExecuteA(0, std::nullopt, "mailto:a", std::nullopt, std::nullopt, 10),
+              SE_ERR_NOASSOC);
+}
+
+TEST_F(LinuxShell32Test, DocumentsFoldersAndAddressesGoToTheOpener) {
+    LinuxShell32 shell(Opener(0));
+    const fs::path document = temp.Path() / "notes.txt";
+    std::ofstream(document) << "x";
+    winsvc::clShellExecute launcher(shell, forms);
+    EXPECT_EQ(launcher.LaunchEmail(0, "someone"), -1);
+    EXPECT_EQ(launcher.LaunchURL(0, "https://www.veltrano.example/", 10), -1);
+    EXPECT_FALSE(launcher.StillExecuting());
+    EXPECT_EQ(launcher.LaunchFolder(0, temp.Path().string()), -1);
+    EXPECT_EQ(launcher.Explore(0, temp.Path().string()), -1);
+    EXPECT_EQ(launcher.LaunchDocument(0, "notes.txt", temp.Path().string()), -1);
+    EXPECT_FALSE(launcher.StillExecuting()); // the opener has ended
+    EXPECT_EQ(ReadFile(log), "mailto:someone\nhttps://www.veltrano.example/\n" +
+                                 temp.Path().string() + "\n" + temp.Path().string() + "\n" +
+                                 document.string() + "\n");
+    EXPECT_EQ(launcher.PrintDocument(0, document.string()), SE_ERR_NOASSOC);
+}
+
+TEST_F(LinuxShell32Test, StillExecutingFollowsAStartedProgram) {
+    LinuxShell32 shell(Opener(0));
+    winsvc::clShellExecute launcher(shell, forms);
+    ASSERT_EQ(launcher.LaunchProgram(0, "/bin/sleep", "1"), -1);
+    EXPECT_NE(launcher.LastProcess(), 0);
+    EXPECT_TRUE(launcher.StillExecuting());
+    EXPECT_TRUE(WaitFor([&] { return !launcher.StillExecuting(); }));
+    std::uint32_t code = 99;
+    EXPECT_TRUE(shell.GetExitCodeProcess(launcher.LastProcess(), code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST_F(LinuxShell32Test, ProgramGetsItsWordsAndFolderWithoutAShell) {
+    LinuxShell32 shell(Opener(0));
+    const fs::path injected = temp.Path() / "injected";
+    WriteScript(temp.Path() / "args.sh",
+                "pwd > args.txt\nprintf '%s\\n' \"$@\" >> args.txt\nexit 7");
+    SHELLEXECUTEINFO info;
+    info.lpVerb = "Open";
+    info.lpFile = "args.sh";
+    info.lpParameters = "\"a b\" 'c\"d' $(touch " + injected.string() + ")";
+    info.lpDirectory = temp.Path().string();
+    EXPECT_EQ(RunToEnd(shell, info), 7u);
+    EXPECT_EQ(info.hInstApp, kShellSuccess);
+    EXPECT_EQ(ReadFile(temp.Path() / "args.txt"),
+              temp.Path().string() + "\na b\nc\"d\n$(touch\n" + injected.string() + ")\n");
+    EXPECT_FALSE(fs::exists(injected));
+    std::uint32_t code = 0;
+    EXPECT_TRUE(shell.CloseHandle(info.hProcess));
+    EXPECT_FALSE(shell.GetExitCodeProcess(info.hProcess, code));
+    EXPECT_FALSE(shell.CloseHandle(info.hProcess));
+
+    // A bare name is looked up in PATH; the folder's variables are expanded.
+    ::setenv("VELTRANO_TEST_DIR", temp.Path().c_str(), 1);
+    SHELLEXECUTEINFO touch;
+    touch.fMask = SEE_MASK_DOENVSUBST;
+    touch.lpFile = "touch";
+    touch.lpParameters = "made-here";
+    touch.lpDirectory = "%VELTRANO_TEST_DIR%";
+    RunToEnd(shell, touch);
+    EXPECT_TRUE(fs::exists(temp.Path() / "made-here"));
+}
+
+TEST_F(LinuxShell32Test, NoZombieIsLeftBehind) {
+    {
+        LinuxShell32 shell(Opener(0));
+        // Started without a handle to keep, with a handle closed while it runs, and one still
+        // running when the shell object goes away.
+        EXPECT_EQ(shell.ShellExecuteA(0, "open", "/bin/true", std::nullopt, std::nullopt, 10),
+                  kShellSuccess);
+        SHELLEXECUTEINFO info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS;
+        info.lpFile = "/bin/sleep";
+        info.lpParameters = "0.3";
+        ASSERT_TRUE(shell.ShellExecuteExA(info));
+        EXPECT_TRUE(shell.CloseHandle(info.hProcess));
+        ASSERT_TRUE(shell.ShellExecuteExA(info));
+    }
+    std::this_thread::sleep_for(600ms);
+    EXPECT_TRUE(WaitFor([] { return !ZombieChild(); }));
+}
+
+TEST_F(LinuxShell32Test, OpenerThatStaysIsTakenAsStarted) {
+    WriteScript(opener, "sleep 2");
+    LinuxShell32 shell({opener.string(), 100ms});
+    SHELLEXECUTEINFO info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpFile = "mailto:someone";
+    ASSERT_TRUE(shell.ShellExecuteExA(info));
+    std::uint32_t code = 0;
+    ASSERT_TRUE(shell.GetExitCodeProcess(info.hProcess, code));
+    EXPECT_EQ(code, STILL_ACTIVE);
+}
+
+} // namespace
+} // namespace veltrano::win32

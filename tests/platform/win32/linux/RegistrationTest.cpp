@@ -1,0 +1,234 @@
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "platform/win32/linux/RegistrationFolder.h"
+#include "platform/win32/linux/WindowRegistry.h"
+#include "support/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace veltrano::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using namespace std::string_literals;
+
+// A live process other than this one, for as long as the object lives.
+class SleepingChild {
+public:
+    SleepingChild() : pid_(::fork()) {
+        if (pid_ == 0) {
+            ::pause();
+            ::_exit(0);
+        }
+    }
+    ~SleepingChild() {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    std::int32_t Pid() const { return pid_; }
+
+private:
+    pid_t pid_;
+};
+
+// A child that has ended; reaped unless asked to stay a zombie.
+std::int32_t EndedChild(bool reap = true) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::_exit(0);
+    }
+    if (reap) {
+        ::waitpid(pid, nullptr, 0);
+    } else {
+        ::usleep(100000); // time to exit
+    }
+    return pid;
+}
+
+WindowEntry EntryOf(std::int32_t pid, std::uint64_t sequence, std::uint64_t start = 0) {
+    const auto name = std::to_string(pid);
+    return {.process = {pid, start},
+            .sequence = sequence,
+            .className = "ActStandInFrame",
+            .caption = "ACT! - " + name,
+            .databasePath = "/data/" + name + ".dbf",
+            .socketName = SocketNameFor({pid, start})};
+}
+
+void WriteFile(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+void Place(const fs::path& folder, const WindowEntry& entry) {
+    WriteFile(folder / (std::to_string(entry.process.pid) + ".window"), FormatWindowEntry(entry));
+    WriteFile(folder / entry.socketName, "");
+}
+
+std::vector<HWND> Enumerate(User32& user32) {
+    std::vector<HWND> handles;
+    user32.EnumWindows([&](HWND hwnd) { return handles.push_back(hwnd), true; });
+    return handles;
+}
+
+class RegistrationTest : public ::testing::Test {
+protected:
+    std::string RefusalOf(const fs::path& folder) {
+        try {
+            OpenRegistrationFolder(folder);
+        } catch (const RegistrationError& error) {
+            return error.what();
+        }
+        return "(no error)";
+    }
+
+    testsupport::TempFolder tempFolder;
+    const fs::path temp = tempFolder.Path();
+};
+
+TEST_F(RegistrationTest, FolderPathFollowsAnAbsoluteXdgRuntimeDir) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string fallback = "/tmp/act-standin-" + std::to_string(::geteuid());
+    ::setenv("XDG_RUNTIME_DIR", "/run/user/4711", 1);
+    EXPECT_EQ(RegistrationFolderPath(), fs::path("/run/user/4711/act-standin"));
+    ::setenv("XDG_RUNTIME_DIR", "relative/dir", 1);
+    EXPECT_EQ(RegistrationFolderPath(), fs::path(fallback));
+    ::unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(RegistrationFolderPath(), fs::path(fallback));
+    if (saved != nullptr) {
+        ::setenv("XDG_RUNTIME_DIR", saved, 1);
+    }
+}
+
+TEST_F(RegistrationTest, FolderIsCreatedPrivateAndRefusedWhenOthersCouldHaveWritten) {
+    const mode_t old = ::umask(0277);
+    const fs::path folder = OpenRegistrationFolder(temp / "act-standin");
+    ::umask(old);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+    EXPECT_TRUE(RegistrationFolderExists(folder));
+    EXPECT_FALSE(RegistrationFolderExists(temp / "missing"));
+    EXPECT_EQ(OpenRegistrationFolder(folder), folder); // a second time is fine
+
+    fs::create_directory(temp / "open");
+    ::chmod((temp / "open").c_str(), 0755);
+    EXPECT_THAT(RefusalOf(temp / "open"),
+                HasSubstr("is accessible to group or others (mode 0755)"));
+    EXPECT_THROW(RegistrationFolderExists(temp / "open"), RegistrationError);
+    WriteFile(temp / "file", "x");
+    EXPECT_THAT(RefusalOf(temp / "file"), HasSubstr("is not a directory"));
+    fs::create_directory_symlink(folder, temp / "link");
+    EXPECT_THAT(RefusalOf(temp / "link"), HasSubstr("is a symbolic link"));
+
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    }
+    fs::create_directory(temp / "foreign");
+    ::chmod((temp / "foreign").c_str(), 0700);
+    ASSERT_EQ(::chown((temp / "foreign").c_str(), 12345, 12345), 0);
+    EXPECT_THAT(RefusalOf(temp / "foreign"), HasSubstr("is owned by user 12345"));
+}
+
+TEST_F(RegistrationTest, EntryTextRoundTripsAndMalformedTextIsRejected) {
+    WindowEntry entry = EntryOf(321, 9, 123456);
+    entry.databasePath = "/data/odd\nname\\with\rall\0.dbf\0x"s;
+    entry.visible = false;
+    const std::string text = FormatWindowEntry(entry);
+    EXPECT_EQ(ParseWindowEntry(text), entry);
+
+    EXPECT_FALSE(ParseWindowEntry(text.substr(0, text.size() - 1))); // cut short
+    EXPECT_FALSE(ParseWindowEntry(""));
+    EXPECT_FALSE(ParseWindowEntry(text + "pid=1\n"));
+    const std::pair<std::string, std::string> faults[] = {
+        {"pid=321", "pid=-3"},
+        {"pid=321", "pid=32x"},
+        {"visible=0", "visible=yes"},
+        {"socket=", "socket=../"},
+        {"act-standin-window 1", "act-standin-window 2"}};
+    for (const auto& [from, to] : faults) {
+        std::string changed = text;
+        EXPECT_FALSE(ParseWindowEntry(changed.replace(changed.find(from), from.size(), to))) << to;
+    }
+}
+
+TEST_F(RegistrationTest, RegistrationIsAWindowUntilItEnds) {
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
+    RegisteredWindows windows(folder);
+    const HWND self = ::getpid();
+    {
+        WindowEntry entry = EntryOf(0, 0);
+        entry.caption = "ACT! - Sales";
+        WindowRegistration registration(folder, entry);
+        EXPECT_EQ(Enumerate(windows), std::vector<HWND>{self});
+        EXPECT_TRUE(windows.IsWindow(self));
+        EXPECT_TRUE(windows.IsWindowVisible(self));
+        char buffer[16];
+        EXPECT_EQ(windows.GetClassNameA(self, buffer, 4), 3);
+        EXPECT_STREQ(buffer, "Act");
+        EXPECT_EQ(windows.GetWindowTextLengthA(self), 12);
+        EXPECT_EQ(windows.GetWindowTextA(self, buffer, sizeof buffer), 12);
+        EXPECT_STREQ(buffer, "ACT! - Sales");
+
+        registration.Update("ACT! - Other", false, "/data/other.dbf");
+        EXPECT_FALSE(windows.IsWindowVisible(self));
+        EXPECT_EQ(windows.Registry().FindLive(self)->databasePath, "/data/other.dbf");
+    }
+    EXPECT_TRUE(Enumerate(windows).empty());
+    EXPECT_FALSE(windows.IsWindow(self));
+    EXPECT_EQ(windows.GetClassNameA(self, nullptr, 0), 0);
+    RegisteredWindows none(temp / "never-created");
+    EXPECT_TRUE(Enumerate(none).empty());
+}
+
+TEST_F(RegistrationTest, StaleEntriesAndZombiesAreIgnoredAndCleanedUp) {
+    const std::int32_t zombie = EndedChild(false);
+    EXPECT_FALSE(IsProcessAlive({zombie, 0}));
+    ::waitpid(zombie, nullptr, 0);
+    EXPECT_TRUE(IsProcessAlive(CurrentProcess()));
+
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
+    Place(folder, EntryOf(EndedChild(), 1));
+    // This process under an older start time: its pid was reused.
+    Place(folder, EntryOf(::getpid(), 2, CurrentProcess().startTime + 1));
+    WriteFile(folder / SocketNameFor({EndedChild(), 77}), ""); // socket nobody serves
+    WriteFile(folder / (std::to_string(EndedChild()) + ".window"), "half a fi");
+    SleepingChild alive;
+    const auto live = EntryOf(alive.Pid(), 3);
+    Place(folder, live);
+
+    RegisteredWindows windows(folder);
+    EXPECT_EQ(Enumerate(windows), std::vector<HWND>{alive.Pid()});
+    std::vector<std::string> left;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        left.push_back(item.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".lock", live.socketName,
+                                              std::to_string(alive.Pid()) + ".window"}));
+}
+
+TEST_F(RegistrationTest, EnumerationFollowsRegistrationOrderUntilTheCallbackStops) {
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
+    SleepingChild first, second;
+    Place(folder, EntryOf(first.Pid(), 7));
+    Place(folder, EntryOf(second.Pid(), 3));
+    RegisteredWindows windows(folder);
+    EXPECT_EQ(Enumerate(windows), (std::vector<HWND>{second.Pid(), first.Pid()}));
+
+    WindowRegistration self(folder, WindowEntry{});
+    EXPECT_EQ(self.Entry().sequence, 8u);
+    EXPECT_EQ(Enumerate(windows), (std::vector<HWND>{second.Pid(), first.Pid(), ::getpid()}));
+    int calls = 0;
+    windows.EnumWindows([&](HWND) { return ++calls < 2; });
+    EXPECT_EQ(calls, 2);
+}
+
+} // namespace
+} // namespace veltrano::win32

@@ -1,0 +1,394 @@
+// The Survey Database command on stand-in databases, with scripted dialogs and recorded
+// Database calls, and end to end against a running stand-in ACT! (`act-standin run`).
+
+#include "scan/SurveyDatabase.h"
+#include "platform/actole/DispatchIds.h"
+#include "platform/actole/standin/StandInDatabaseWriter.h"
+#include "platform/actole/standin/StandInEngine.h"
+#include "platform/actole/standin/application/LinuxObjectFactory.h"
+#include "platform/win32/linux/LinuxComDlg32.h"
+#include "platform/win32/linux/RegisteredWindows.h"
+#include "support/NullPlatform.h"
+#include "tools/StandInProcess.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace {
+
+using namespace veltrano;
+namespace id = ole::dispid;
+using testsupport::LoginAnswer;
+using Messages = std::vector<testsupport::MessageCall>;
+using Settings = std::vector<testsupport::SavedSetting>;
+using Texts = std::vector<std::string>;
+
+class RecordingDatabase final : public ole::Dispatch {
+public:
+    using Override = std::function<ole::Variant(std::span<const ole::Variant>, ole::Dispatch&)>;
+    struct Call {
+        std::int32_t dispid;
+        std::vector<ole::Variant> args;
+    };
+
+    explicit RecordingDatabase(ole::DispatchPtr inner) : inner_(std::move(inner)) {}
+
+    std::map<std::int32_t, Override> overrides;
+    std::vector<Call> calls;
+
+    ole::Variant Invoke(std::int32_t dispid, ole::InvokeKind kind,
+                        std::span<const ole::Variant> args) override {
+        calls.push_back({dispid, {args.begin(), args.end()}});
+        const auto found = overrides.find(dispid);
+        return found == overrides.end() ? inner_->Invoke(dispid, kind, args)
+                                        : found->second(args, *inner_);
+    }
+    ole::Variant InvokeByName(std::string_view name, ole::InvokeKind kind,
+                              std::span<const ole::Variant> args) override {
+        return inner_->InvokeByName(name, kind, args);
+    }
+
+private:
+    ole::DispatchPtr inner_;
+};
+
+struct SurveyWindow final : controls::StatusBar::Listener {
+    explicit SurveyWindow(app::Platform platform) : form(platform) {
+        form.Load();
+        form.StatusBar.SetListener(this);
+    }
+    void PanelTextChanged(const std::string&, const std::string& text) override {
+        statusTexts.push_back(text);
+    }
+
+    // Only this tree node, and three visited entries so that Back is enabled.
+    void SeedEarlierSurvey() {
+        form.tvACT.Clear();
+        form.tvACT.Add(0, controls::TreeView::tvwLast, "earlier.dbf", "Earlier", "Datenbank");
+        for (std::int32_t node : {1, 2, 3}) {
+            form.History.Add(node);
+        }
+        form.UpdateHistoryButtons();
+    }
+
+    // The closing steps ran: status empty, history cleared, window ready again.
+    bool Closed() {
+        return statusTexts.back().empty() && form.StatusPanel->Text().empty() &&
+               form.History.Count() == 0 && !BackOrForwardEnabled() && form.tvACT.Enabled() &&
+               form.lvACT.Enabled() && form.Toolbar.Enabled() &&
+               form.Forms().MousePointer() == forms::vbDefault;
+    }
+    bool BackOrForwardEnabled() const {
+        return form.Toolbar.ByKey("Back").enabled || form.Toolbar.ByKey("For").enabled;
+    }
+
+    std::vector<std::string> statusTexts;
+    app::frmHaupt form;
+};
+
+// A database named "Team" with a Contact field and the user "Chris" (password "pw").
+void WriteLoginDatabase(const std::filesystem::path& file) {
+    using namespace ole::standin;
+    StandInDatabaseWriter db(file, "Team");
+    db.AddField(TableAccessor::Contact, {.id = 1, .name = "Company"});
+    db.AddUser({.name = "Chris", .uniqueId = "U00000000001", .password = "pw"});
+    db.Commit();
+}
+
+class SurveyDatabaseTest : public ::testing::Test {
+protected:
+    SurveyDatabaseTest() {
+        WriteLoginDatabase(file);
+        platform.objects.database = [this] {
+            database = std::make_shared<RecordingDatabase>(
+                ole::standin::CreateStandInDatabase([] { return std::string(); }));
+            database->overrides = overrides;
+            return database;
+        };
+    }
+
+    scan::SurveyOutcome Survey(std::optional<std::string> chosen = {}) {
+        return scan::SurveyDatabase(window.form, chosen);
+    }
+    testsupport::ScriptedForms& forms() { return platform.forms; }
+    long CountOf(std::int32_t dispid) const {
+        return std::count_if(database->calls.begin(), database->calls.end(),
+                             [&](const auto& call) { return call.dispid == dispid; });
+    }
+    std::string Root() const { return std::string(tree().Text(tree().Root())); }
+    const controls::TreeView& tree() const { return window.form.tvACT; }
+    Messages Refused() const {
+        return {{"Login failed.\r\nPlease enter your username and password for\r\nthe ACT! "
+                 "database " +
+                     file.string(),
+                 64, ""}};
+    }
+    // Every way out of the command ends like this.
+    void ExpectClosingSteps() {
+        EXPECT_TRUE(window.Closed());
+        EXPECT_TRUE(!database || database.use_count() == 1) << "the Database was not released";
+        EXPECT_EQ(forms().PendingAnswers(), 0u);
+    }
+    void ExpectEarlierTreeKept() {
+        EXPECT_EQ(tree().Count(), 1);
+        EXPECT_EQ(Root(), "Earlier");
+    }
+
+    testsupport::TempFolder folder;
+    std::filesystem::path file = folder.Path() / "Team.dbf";
+    testsupport::NullPlatform platform;
+    win32::LinuxComDlg32 comdlg32{platform.forms};
+    SurveyWindow window{
+        {platform.forms, platform.objects, platform.user32, comdlg32, platform.shell32}};
+    std::map<std::int32_t, RecordingDatabase::Override> overrides;
+    std::shared_ptr<RecordingDatabase> database;
+};
+
+TEST_F(SurveyDatabaseTest, ChosenOrGivenFileIsOpenedLoggedInScannedAndClosed) {
+    forms().QueueFileDialog(Texts{file.string()});
+    forms().QueueLogin(LoginAnswer{"Chris", "pw"});
+    EXPECT_EQ(Survey(), scan::SurveyOutcome::Read);
+    Texts expected{"Opening current ACT! database...",
+                   "Open ACT! database",
+                   "Opening ACT! database " + file.string() + "...",
+                   "ACT! login",
+                   "Validating ACT! user Chris...",
+                   "Reading database structure...",
+                   "Closing ACT! database...",
+                   ""};
+    EXPECT_EQ(window.statusTexts, expected);
+    EXPECT_TRUE(forms().Messages().empty());
+    EXPECT_EQ(Root(), "Team");
+    EXPECT_EQ(tree().Key(tree().Root()), file.string());
+    const auto dialog = forms().FileDialogsShown().at(0);
+    EXPECT_TRUE(dialog.open && dialog.fileMustExist && !dialog.multiSelect);
+    EXPECT_EQ(dialog.title, "Open ACT! database");
+    using Filter = std::pair<std::string, std::string>;
+    EXPECT_EQ(dialog.filters, (std::vector<Filter>{{"ACT! database (*.dbf)", "*.dbf"}}));
+    EXPECT_EQ(dialog.defaultExt, "dbf");
+    // Closed once, at the end, because it was open.
+    EXPECT_EQ(CountOf(id::kDatabaseClose), 1);
+    EXPECT_EQ(database->calls.back().dispid, id::kDatabaseClose);
+    ExpectClosingSteps();
+
+    // A given file takes the same steps without the file dialog.
+    window.statusTexts.clear();
+    forms().QueueLogin(LoginAnswer{"chris", "pw"});
+    Survey(file.string());
+    expected.erase(expected.begin() + 1);
+    expected[3] = "Validating ACT! user chris...";
+    EXPECT_EQ(window.statusTexts, expected);
+    EXPECT_EQ(forms().FileDialogsShown().size(), 1u);
+    EXPECT_EQ(Root(), "Team");
+    ExpectClosingSteps();
+}
+
+TEST_F(SurveyDatabaseTest, BlankNameAsksAgainAndSavesNothing) {
+    Texts statusWhenShown;
+    for (std::string user : {"", "   ", "Chris"}) {
+        forms().QueueLogin([&, user](forms::LoginFormState& state) {
+            statusWhenShown.push_back(window.form.StatusPanel->Text());
+            state.Username = user;
+            state.Userpassword = "pw";
+            state.Tag = "ok";
+        });
+    }
+    Survey(file.string());
+
+    const testsupport::MessageCall ask{
+        "Please enter your username for the ACT! database " + file.string(), 64, ""};
+    EXPECT_EQ(forms().Messages(), (Messages{ask, ask}));
+    EXPECT_EQ(forms().SavedSettings(), (Settings{{"Veltrano", "options", "username", "Chris"},
+                                                 {"Veltrano", "options", "userpassword", "pw"}}));
+    EXPECT_EQ(statusWhenShown, Texts(3, "ACT! login"));
+    // The dialog shows what was typed last, not the stored values again.
+    EXPECT_EQ(forms().LoginsShown()[2].Username, "   ");
+    EXPECT_EQ(CountOf(id::kDatabaseLogin), 1);
+    EXPECT_EQ(Root(), "Team");
+}
+
+TEST_F(SurveyDatabaseTest, BlanksAroundTheNameAreKeptSavedAndSent) {
+    forms().QueueLogin(LoginAnswer{" Chris ", " pw"});
+    forms().QueueLogin(LoginAnswer{{}, {}, ""});
+    Survey(file.string());
+
+    EXPECT_EQ(forms().SavedSettings(), (Settings{{"Veltrano", "options", "username", " Chris "},
+                                                 {"Veltrano", "options", "userpassword", " pw"}}));
+    const auto login =
+        std::find_if(database->calls.begin(), database->calls.end(),
+                     [](const auto& call) { return call.dispid == id::kDatabaseLogin; });
+    ASSERT_NE(login, database->calls.end());
+    EXPECT_EQ(login->args, (std::vector<ole::Variant>{" Chris ", " pw"}));
+    EXPECT_THAT(window.statusTexts, ::testing::Contains("Validating ACT! user  Chris ..."));
+}
+
+TEST_F(SurveyDatabaseTest, RefusedLoginKeepsTheRefusedValuesForTheNextDialog) {
+    forms().Settings().Save("Veltrano", "options", "username", "Chris");
+    forms().Settings().Save("Veltrano", "options", "userpassword", "old");
+    window.SeedEarlierSurvey();
+    forms().QueueLogin(LoginAnswer{{}, "wrong"});
+    forms().QueueLogin([](forms::LoginFormState&) {}); // closed by its frame: nothing changes
+    Survey(file.string());
+
+    EXPECT_EQ(forms().Messages(), Refused());
+    EXPECT_EQ(forms().Settings().Get("Veltrano", "options", "userpassword", ""), "wrong");
+    ExpectEarlierTreeKept();
+    ExpectClosingSteps();
+    EXPECT_EQ(CountOf(id::kDatabaseClose), 0);
+
+    forms().QueueLogin(LoginAnswer{{}, {}, ""});
+    Survey(file.string());
+    const auto shown = forms().LoginsShown();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].Userpassword, "old");
+    EXPECT_EQ(shown[1].Userpassword, "wrong");
+    EXPECT_EQ(shown[2].Username + "/" + shown[2].Userpassword, "Chris/wrong");
+}
+
+TEST_F(SurveyDatabaseTest, RefusedLoginWithTheDatabaseOpenGoesOnToTheScan) {
+    // ACT! reports the login as refused although the database opened.
+    overrides[id::kDatabaseLogin] = [](auto, ole::Dispatch& real) {
+        return real.Call(id::kDatabaseLogin, {"Chris", "pw"});
+    };
+    overrides[id::kDatabaseLoginFailed] = [](auto, ole::Dispatch&) { return ole::Variant(true); };
+    forms().QueueLogin(LoginAnswer{"Chris", "typo"});
+    Survey(file.string());
+
+    EXPECT_EQ(forms().Messages(), Refused());
+    EXPECT_EQ(forms().LoginsShown().size(), 1u);
+    EXPECT_EQ(Root(), "Team");
+    EXPECT_EQ(CountOf(id::kDatabaseClose), 1);
+    ExpectClosingSteps();
+}
+
+TEST_F(SurveyDatabaseTest, CancelAtEitherDialogKeepsTheTreeButEndsTheRunCleanly) {
+    for (const bool atLogin : {false, true}) {
+        SCOPED_TRACE(atLogin ? "login dialog" : "file dialog");
+        window.SeedEarlierSurvey();
+        EXPECT_TRUE(window.BackOrForwardEnabled());
+        forms().QueueFileDialog(atLogin ? forms::FileDialogAnswer(Texts{file.string()})
+                                        : std::nullopt);
+        if (atLogin) {
+            forms().QueueLogin(LoginAnswer{"Chris", "pw", ""});
+        }
+        EXPECT_EQ(Survey(), scan::SurveyOutcome::Cancelled);
+        ExpectEarlierTreeKept();
+        ExpectClosingSteps();
+        EXPECT_TRUE(forms().Messages().empty());
+        EXPECT_EQ(CountOf(id::kDatabaseClose), 0);
+    }
+}
+
+TEST_F(SurveyDatabaseTest, FileThatIsNoDatabaseIsReportedAndNotClosed) {
+    const auto notes = folder.Path() / "notes.dbf";
+    std::ofstream(notes) << "not an ACT! database\n";
+    window.SeedEarlierSurvey();
+    EXPECT_EQ(Survey(notes.string()), scan::SurveyOutcome::NotOpened);
+
+    EXPECT_EQ(forms().Messages(),
+              (Messages{{"Error while opening ACT!-databse " + notes.string(), 48, ""}}));
+    EXPECT_TRUE(forms().LoginsShown().empty());
+    EXPECT_EQ(CountOf(id::kDatabaseClose), 0);
+    EXPECT_GE(CountOf(id::kDatabaseIsOpen), 1);
+    ExpectEarlierTreeKept();
+    ExpectClosingSteps();
+}
+
+TEST_F(SurveyDatabaseTest, FailuresOfActAreReportedAndTheClosingStepsStillRun) {
+    const auto failing = [](std::int32_t number, std::string text) {
+        return
+            [=](auto, ole::Dispatch&) -> ole::Variant { throw ole::AutomationError(number, text); };
+    };
+    overrides[id::kDatabaseClose] = failing(3420, "Object invalid or no longer set");
+    forms().QueueLogin(LoginAnswer{"Chris", "pw"});
+    EXPECT_EQ(Survey(file.string()), scan::SurveyOutcome::ReadWithFailures);
+    EXPECT_EQ(Root(), "Team");
+    ExpectClosingSteps();
+
+    overrides[id::kDatabaseOpen] = failing(-2147467259, "Unspecified error");
+    window.SeedEarlierSurvey();
+    EXPECT_EQ(Survey(file.string()), scan::SurveyOutcome::NotOpened);
+    ExpectEarlierTreeKept();
+    ExpectClosingSteps();
+
+    // ACT! not reachable at all: no Database object can be created.
+    platform.objects.database = nullptr;
+    database.reset();
+    EXPECT_EQ(Survey(file.string()), scan::SurveyOutcome::NotOpened);
+    ExpectClosingSteps();
+    const auto error = [](std::string text) { return testsupport::MessageCall{text, 48, ""}; };
+    EXPECT_EQ(forms().Messages(),
+              (Messages{error("Fehlernummer: 3420\r\nFehlerbeschreibung: Object invalid or no "
+                              "longer set"),
+                        error("Fehlernummer: -2147467259\r\nFehlerbeschreibung: Unspecified error"),
+                        error("Fehlernummer: 429\r\nFehlerbeschreibung: ActiveX component can't "
+                              "create object")}));
+}
+
+// ---- end to end: found through the registered window, reached over its socket ----
+
+class SurveyEndToEndTest : public ::testing::Test {
+protected:
+    SurveyEndToEndTest() { WriteLoginDatabase(file); }
+
+    testsupport::TempFolder data;
+    testsupport::TempFolder runtime;
+    std::filesystem::path file = data.Path() / "Team.dbf";
+    std::filesystem::path registration = runtime.Path() / "act-standin";
+
+    testsupport::ScriptedForms forms;
+    ole::standin::LinuxObjectFactory objects{registration};
+    win32::RegisteredWindows user32{registration};
+    win32::LinuxComDlg32 comdlg32{forms};
+    testsupport::NoShell shell32;
+    SurveyWindow window{{forms, objects, user32, comdlg32, shell32}};
+};
+
+TEST_F(SurveyEndToEndTest, DatabaseOfTheRunningActIsScannedWithoutAnyDialog) {
+    testsupport::StandInProcess act(runtime.Path(), file, data.Path());
+    ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
+    scan::SurveyDatabase(window.form);
+
+    EXPECT_TRUE(forms.Messages().empty());
+    const auto& tree = window.form.tvACT;
+    ASSERT_GT(tree.Count(), 1);
+    EXPECT_EQ(tree.Text(tree.Root()), "Team");
+    EXPECT_EQ(tree.Key(tree.Root()), file.string());
+    EXPECT_EQ(window.statusTexts, (std::vector<std::string>{"Opening current ACT! database...",
+                                                            "Reading database structure...",
+                                                            "Closing ACT! database...", ""}));
+    EXPECT_TRUE(window.Closed());
+
+    // The file ACT! has open is replaced by something that is no database.
+    const auto junk = data.Path() / "junk";
+    std::ofstream(junk) << "not an ACT! database\n";
+    std::filesystem::rename(junk, file);
+    window.SeedEarlierSurvey();
+    scan::SurveyDatabase(window.form);
+
+    EXPECT_TRUE(forms.FileDialogsShown().empty());
+    EXPECT_TRUE(forms.LoginsShown().empty());
+    EXPECT_EQ(forms.Messages(),
+              (std::vector<testsupport::MessageCall>{
+                  {"Error while opening ACT!-databse " + file.string(), 48, ""}}));
+    EXPECT_EQ(window.form.tvACT.Count(), 1);
+    EXPECT_TRUE(window.Closed());
+}
+
+TEST_F(SurveyEndToEndTest, WithoutRunningActTheFileDialogIsShown) {
+    forms.QueueFileDialog(std::vector<std::string>{file.string()});
+    forms.QueueLogin(testsupport::LoginAnswer{"Chris", "pw"});
+    scan::SurveyDatabase(window.form);
+
+    EXPECT_EQ(forms.FileDialogsShown().size(), 1u);
+    EXPECT_EQ(forms.LoginsShown().size(), 1u);
+    EXPECT_TRUE(forms.Messages().empty());
+    EXPECT_EQ(window.form.tvACT.Text(window.form.tvACT.Root()), "Team");
+}
+
+} // namespace
