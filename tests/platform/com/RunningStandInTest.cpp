@@ -2,8 +2,8 @@
 // database without being told which, Save refuses to write into it, and once the window is
 // closed the application object can no longer be created.
 
-#include "platform/actole/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/win32/windows/WideText.h"

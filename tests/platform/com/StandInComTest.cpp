@@ -4,17 +4,17 @@
 // released after a command, and the application cannot be created with nothing running.
 
 #include "act/ActObjects.h"
-#include "platform/actole/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TreeView.h"
-#include "support/ScriptedForms.h"
 #include "platform/win32/windows/WideText.h"
 #include "scan/modStrukturScan.h"
 #include "support/EdgeDatabase.h"
+#include "support/ScriptedForms.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // act-standin.dll: the in-process server of ACT!'s Database class over the stand-in engine.
 
-#include "platform/actole/DispatchIds.h"
 #include "platform/actole/AutomationError.h"
+#include "platform/actole/DispatchIds.h"
 #include "platform/actole/com/ComObjectFactory.h"
 #include "platform/actole/standin/StandInEngine.h"
 #include "platform/actole/standin/com/ClassFactory.h"
