@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 linux=build/ci/bin
 windows=build/windows64/bin
-edges_writer=build/ci/tests/bin/write-edge-database
+edges_writer=build/ci/bin/write-edge-database
 for program in "$linux/veltrano-cli" "$linux/act-standin" "$edges_writer" \
   "$windows/veltrano-cli.exe" "$windows/act-standin.exe"; do
   [ -x "$program" ] || [ -f "$program" ] || {
