@@ -149,7 +149,7 @@ void Initialize(HWND dialog, AboutState& state) {
     Place(dialog, IDC_ABOUT_LINK, kLinkRect, dpi);
 
     state.labelFont = PixelFont(dpi.Scale(11));
-    state.noticeFont = PixelFont(dpi.Scale(10));
+    state.noticeFont = PixelFont(dpi.Scale(9));
     state.linkFont = PixelFont(dpi.Scale(11));
     state.linkUnderlinedFont = PixelFont(dpi.Scale(11), false, true);
     ::SendDlgItemMessageW(dialog, IDC_ABOUT_VERSION, WM_SETFONT,

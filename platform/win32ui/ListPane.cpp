@@ -15,7 +15,7 @@ namespace {
 
 // Room beside a cell's text, as the list leaves it, and for the sort image beside a header's.
 constexpr int kCellPadding = 12;
-constexpr int kHeaderPadding = 12;
+constexpr int kHeaderPadding = 20;
 constexpr int kSortImageRoom = 9 + 6;
 
 class Following {

@@ -64,6 +64,15 @@ MainWindow::MainWindow(app::frmHaupt& form, Win32Forms& forms) : form_(form), fo
     tree_ = std::make_unique<TreePane>(window_, IDC_MAIN_TREE, form_.tvACT, kNodeClickMessage);
     list_ = std::make_unique<ListPane>(window_, IDC_MAIN_LIST, form_.lvACT);
     status_ = Child(window_, STATUSCLASSNAMEW, SBARS_SIZEGRIP, IDC_MAIN_STATUS);
+    // Disabling the focused control takes the focus away: it comes back once the window is
+    // ready again.
+    tree_->EnabledAboutToChange = [this](bool enabled) {
+        if (!enabled) {
+            focusBeforeBusy_ = FocusedControl();
+        } else if (focusBeforeBusy_ != nullptr) {
+            ::PostMessageW(window_, kRestoreFocusMessage, 0, 0);
+        }
+    };
     list_->ColumnClicked = [this](int column) { Forward([&] { form_.OnColumnClick(column); }); };
     list_->RowDoubleClicked = [this] { Forward([&] { form_.OnListDoubleClick(); }); };
     forms_.SetControl("tvACT", tree_->Handle());
@@ -108,10 +117,32 @@ void MainWindow::SurveyAtStart(std::string file) {
 int MainWindow::Run() {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_SYSKEYDOWN && OnAccessKey(message)) {
+            continue;
+        }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
     return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
+
+HWND MainWindow::FocusedControl() const {
+    HWND focused = ::GetFocus();
+    return focused != nullptr && ::IsChild(window_, focused) ? focused : nullptr;
+}
+
+bool MainWindow::OnAccessKey(const MSG& message) {
+    if (message.hwnd != window_ && !::IsChild(window_, message.hwnd)) {
+        return false;
+    }
+    const auto character = static_cast<wchar_t>(
+        ::MapVirtualKeyW(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR) & 0xFFFF);
+    const auto key = character != 0 ? buttons_->KeyOfAccessKey(character) : std::nullopt;
+    if (!key) {
+        return false;
+    }
+    Forward([&] { form_.OnButtonClick(*key); });
+    return true;
 }
 
 template <class Handler> void MainWindow::Forward(Handler&& handler) {
@@ -251,15 +282,6 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_SYSCOMMAND:
-        // Alt + the access key of a toolbar button, wherever the focus is in the window.
-        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != 0) {
-            if (const auto key = buttons_->KeyOfAccessKey(static_cast<wchar_t>(lParam))) {
-                Forward([&] { form_.OnButtonClick(*key); });
-                return 0;
-            }
-        }
-        break;
     case WM_SETCURSOR:
         if (HCURSOR cursor = forms_.PointerCursor()) {
             ::SetCursor(cursor);
@@ -297,8 +319,21 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         form_.RunCommand(
             [file = startFile_](app::frmHaupt& form) { scan::SurveyDatabase(form, file); });
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            lastFocus_ = FocusedControl();
+        }
+        break;
     case WM_SETFOCUS:
-        ::SetFocus(tree_->Handle());
+        ::SetFocus(lastFocus_ != nullptr && ::IsWindowEnabled(lastFocus_) ? lastFocus_
+                                                                          : tree_->Handle());
+        return 0;
+    case kRestoreFocusMessage:
+        if (focusBeforeBusy_ != nullptr && ::IsWindowEnabled(focusBeforeBusy_) &&
+            ::GetActiveWindow() == window_) {
+            ::SetFocus(focusBeforeBusy_);
+        }
+        focusBeforeBusy_ = nullptr;
         return 0;
     case WM_CLOSE: {
         // Closing waits until the command that runs has ended: it still uses the window.

@@ -27,6 +27,7 @@ public:
     static constexpr UINT kNodeClickMessage = WM_APP + 1;
     static constexpr UINT kSurveyFileMessage = WM_APP + 2;
     static constexpr UINT kResizeMessage = WM_APP + 3;
+    static constexpr UINT kRestoreFocusMessage = WM_APP + 4;
 
     // Creates the window (hidden) and its controls, attaches them to the form's models, then
     // runs the form's Load.
@@ -48,6 +49,9 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnNotify(const NMHDR& header);
+    // Alt + the access key of a toolbar button, wherever the focus is in the window: true when
+    // the key pressed a button.
+    bool OnAccessKey(const MSG& message);
     void PanelTextChanged(const std::string& key, const std::string& text) override;
 
     // Fonts, pictures and sizes for the window's DPI.
@@ -56,6 +60,8 @@ private:
     // Hands the window's size and state to frmHaupt, runs its OnResize and applies the result.
     void Relayout();
     void ShowStatusPanels();
+    // The focused control if it is one of the window's.
+    HWND FocusedControl() const;
     // Runs a handler of the form; a failure that escapes it is reported, never thrown into
     // the window procedure.
     template <class Handler> void Forward(Handler&& handler);
@@ -73,6 +79,9 @@ private:
     UniqueImageList nodeImages_;
     UniqueImageList sortImages_;
     std::string startFile_;
+    // The control that had the focus before the window became busy, or before it was left.
+    HWND focusBeforeBusy_ = nullptr;
+    HWND lastFocus_ = nullptr;
     bool relayingOut_ = false;
 };
 

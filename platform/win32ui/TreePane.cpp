@@ -175,6 +175,9 @@ void TreePane::ScrollToRequested(Index node) {
 }
 
 void TreePane::EnabledChanged(bool enabled) {
+    if (EnabledAboutToChange) {
+        EnabledAboutToChange(enabled);
+    }
     ::EnableWindow(window_, enabled ? TRUE : FALSE);
 }
 

@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <vector>
 
 namespace veltrano::win32ui {
@@ -26,6 +27,9 @@ public:
     TreePane& operator=(const TreePane&) = delete;
 
     HWND Handle() const noexcept { return window_; }
+    // The tree is about to be enabled or disabled; the focus has not moved yet. The busy switch
+    // disables the tree first and enables it first.
+    std::function<void(bool enabled)> EnabledAboutToChange;
     // The pictures of ilTVIcons, in the order of its keys.
     void SetImages(HIMAGELIST images, const controls::ImageList& keys);
     // WM_NOTIFY from the tree; true when handled (result set).
