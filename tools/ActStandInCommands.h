@@ -16,6 +16,11 @@ int RunCreateCommand(const std::vector<std::string>& args);
 int RunDumpCommand(const std::vector<std::string>& args);
 // Plays ACT! running with a database open until stopped (ActStandInRun.cpp).
 int RunStandInApplication(const std::vector<std::string>& args);
+#ifdef _WIN32
+// Per-user COM registration of the stand-in's servers (ActStandInRegister.cpp).
+int RunRegisterCommand(const std::vector<std::string>& args);
+int RunUnregisterCommand(const std::vector<std::string>& args);
+#endif
 
 // Writes "act-standin: " + message to stderr and returns the status.
 int Fail(const std::string& message, int status = kExitFailure);

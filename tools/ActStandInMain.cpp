@@ -25,6 +25,11 @@ constexpr Subcommand kSubcommands[] = {
     {"dump", "dump FILE [--output OUT [--force]]", "print the database FILE readably",
      RunDumpCommand},
     {"run", "run FILE", "play ACT! running with FILE open until stopped", RunStandInApplication},
+#ifdef _WIN32
+    {"register", "register", "register the stand-in's COM servers for this user",
+     RunRegisterCommand},
+    {"unregister", "unregister", "remove that registration", RunUnregisterCommand},
+#endif
 };
 
 void PrintUsage(std::ostream& out) {

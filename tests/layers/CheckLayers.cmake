@@ -27,10 +27,12 @@ set(layers
   "wiring=wiring/"
   # Platform implementations: above the whole core, which never sees them.
   "win32-windows=platform/win32/windows/"
+  "automation-com=platform/actole/com/"
   "settings-store=platform/forms/AtomicFile,platform/forms/IniDocument,platform/forms/IniSettingsStore,platform/forms/windows/"
   "win32-linux=platform/win32/linux/"
   "standin-engine=platform/actole/standin/"
   "standin-application=platform/actole/standin/application/"
+  "standin-com=platform/actole/standin/com/"
   # Programs, tests, benchmarks.
   "tools=tools/"
   "cli=cli/"

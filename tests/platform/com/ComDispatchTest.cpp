@@ -1,0 +1,285 @@
+// The COM client against a counting test server: what Invoke receives for each kind of call,
+// references released on every path, errors raised by a served object, and 429 for classes
+// that cannot be created.
+
+#include "platform/actole/com/ComDispatch.h"
+#include "platform/actole/AutomationError.h"
+#include "platform/actole/com/ComObjectFactory.h"
+#include "platform/actole/com/DispatchServer.h"
+#include "platform/actole/com/VariantMarshal.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace veltrano::ole::com {
+namespace {
+
+// An IDispatch that records each call and counts its references.
+class CountingServer final : public IDispatch {
+public:
+    struct Call {
+        DISPID dispid = 0;
+        WORD flags = 0;
+        std::vector<Variant> argsAsSent; // rgvarg in its own order (last argument first)
+        std::vector<DISPID> named;
+        bool wantsResult = false;
+    };
+
+    ULONG references = 1;
+    std::vector<Call> calls;
+    std::vector<std::wstring> namesAsked;
+    HRESULT answer = S_OK;
+    Variant result;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+            AddRef();
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
+                                            DISPID* ids) override {
+        namesAsked.emplace_back(names[0]);
+        if (namesAsked.back() == L"Missing") {
+            return DISP_E_UNKNOWNNAME;
+        }
+        ids[0] = 777;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                     VARIANT* out, EXCEPINFO* info, UINT*) override {
+        Call call{dispid, flags, {}, {}, out != nullptr};
+        for (UINT i = 0; i < params->cArgs; ++i) {
+            call.argsAsSent.push_back(FromVARIANT(params->rgvarg[i]));
+        }
+        call.named.assign(params->rgdispidNamedArgs,
+                          params->rgdispidNamedArgs + params->cNamedArgs);
+        calls.push_back(call);
+        if (answer == DISP_E_EXCEPTION) {
+            info->scode = static_cast<HRESULT>(0x800A0009);
+            info->bstrDescription = ::SysAllocString(L"Index au\u00DFerhalb");
+            return DISP_E_EXCEPTION;
+        }
+        if (FAILED(answer)) {
+            return answer;
+        }
+        if (out != nullptr) {
+            ToVARIANT(result, *out);
+        }
+        return S_OK;
+    }
+};
+
+// A program object whose calls are recorded; it raises when told to.
+class RecordingObject final : public Dispatch {
+public:
+    struct Call {
+        std::int32_t dispid;
+        std::string name;
+        InvokeKind kind;
+        std::vector<Variant> args;
+    };
+    std::vector<Call> calls;
+    std::optional<AutomationError> raise;
+    Variant result;
+
+    Variant Invoke(std::int32_t dispid, InvokeKind kind, std::span<const Variant> args) override {
+        calls.push_back({dispid, "", kind, {args.begin(), args.end()}});
+        return Answer();
+    }
+    Variant InvokeByName(std::string_view name, InvokeKind kind,
+                         std::span<const Variant> args) override {
+        calls.push_back({0, std::string(name), kind, {args.begin(), args.end()}});
+        return Answer();
+    }
+
+private:
+    Variant Answer() {
+        if (raise) {
+            throw *raise;
+        }
+        return result;
+    }
+};
+
+class ComDispatchTest : public ::testing::Test {
+protected:
+    ComApartment apartment;
+    CountingServer server;
+};
+
+TEST_F(ComDispatchTest, EachKindOfCallReachesInvokeAsVbSendsIt) {
+    {
+        ComDispatch client(ComPtr<IDispatch>::Retain(&server));
+        server.result = Variant(std::string("Name \xC3\xA4"));
+        EXPECT_EQ(client.Get(1007, {Variant(std::int16_t{25})}), server.result);
+        client.Put(1020, {Variant(std::int16_t{25}), Variant(std::string("c:\\a.exe"))});
+        server.result = Variant(true);
+        EXPECT_EQ(client.Call(1028), Variant(true));
+        server.result = Variant(std::int32_t{3});
+        EXPECT_EQ(client.CallByName("PopupCount", {Variant(true), Variant(std::int16_t{1})}),
+                  Variant(std::int32_t{3}));
+    }
+    ASSERT_EQ(server.calls.size(), 4u);
+    const auto& get = server.calls[0];
+    EXPECT_EQ(get.dispid, 1007);
+    EXPECT_EQ(get.flags, DISPATCH_PROPERTYGET | DISPATCH_METHOD);
+    EXPECT_EQ(get.argsAsSent, std::vector<Variant>{Variant(std::int16_t{25})});
+    EXPECT_TRUE(get.named.empty());
+
+    const auto& put = server.calls[1];
+    EXPECT_EQ(put.dispid, 1020);
+    EXPECT_EQ(put.flags, DISPATCH_PROPERTYPUT);
+    EXPECT_EQ(put.named, std::vector<DISPID>{DISPID_PROPERTYPUT});
+    EXPECT_FALSE(put.wantsResult);
+    // The value to store is rgvarg[0]; the index follows.
+    EXPECT_EQ(put.argsAsSent,
+              (std::vector<Variant>{Variant(std::string("c:\\a.exe")), Variant(std::int16_t{25})}));
+
+    EXPECT_EQ(server.calls[2].flags, DISPATCH_METHOD);
+    EXPECT_TRUE(server.calls[2].argsAsSent.empty());
+
+    EXPECT_EQ(server.namesAsked, std::vector<std::wstring>{L"PopupCount"});
+    EXPECT_EQ(server.calls[3].dispid, 777);
+    EXPECT_EQ(server.calls[3].argsAsSent,
+              (std::vector<Variant>{Variant(std::int16_t{1}), Variant(true)}));
+    EXPECT_EQ(server.references, 1u);
+}
+
+TEST_F(ComDispatchTest, FailuresRaiseTheirErrorAndReleaseEverything) {
+    {
+        ComDispatch client(ComPtr<IDispatch>::Retain(&server));
+        struct Case {
+            HRESULT answer;
+            std::int32_t number;
+            std::string description;
+        };
+        const Case cases[] = {
+            {DISP_E_EXCEPTION, 9,
+             "Index au\xC3\x9F"
+             "erhalb"},
+            {DISP_E_MEMBERNOTFOUND, 438, "Object doesn't support this property or method"},
+            {RPC_E_SERVERFAULT, -2147417851, "Automation error"},
+        };
+        for (const Case& c : cases) {
+            server.answer = c.answer;
+            try {
+                client.Get(1022, {Variant(std::string("argument")), Variant(std::int16_t{0})});
+                ADD_FAILURE() << c.number;
+            } catch (const AutomationError& error) {
+                EXPECT_EQ(error.Number(), c.number);
+                EXPECT_EQ(error.Description(), c.description);
+            }
+        }
+        try {
+            client.CallByName("Missing");
+            ADD_FAILURE();
+        } catch (const AutomationError& error) {
+            EXPECT_EQ(error.Number(), 438);
+        }
+    }
+    EXPECT_EQ(server.references, 1u);
+}
+
+TEST_F(ComDispatchTest, ServedObjectsAnswerByIdentifierAndNameAndRaiseThroughExcepinfo) {
+    const auto live = std::make_shared<LiveObjects>();
+    const auto object = std::make_shared<RecordingObject>();
+    const auto child = std::make_shared<RecordingObject>();
+    {
+        ComDispatch client(DispatchServer::Serve(object, live));
+        object->result = Variant(std::int16_t{4});
+        EXPECT_EQ(client.Get(1003), Variant(std::int16_t{4}));
+        client.Put(1021, {Variant(std::int16_t{-3}), Variant(std::string("x"))});
+        EXPECT_EQ(client.CallByName("fields"), Variant(std::int16_t{4}));
+        EXPECT_EQ(client.CallByName("FIELDS"), Variant(std::int16_t{4}));
+
+        // Each error arrives with the number and description the object raised.
+        for (const AutomationError& raised :
+             {AutomationError(20002, "Liste f\xC3\xBCr Feld 9 fehlt"),
+              AutomationError(-2147417851, "busy"), AutomationError(5, "")}) {
+            object->raise = raised;
+            try {
+                client.Get(1022, {Variant(std::int16_t{9})});
+                ADD_FAILURE();
+            } catch (const AutomationError& error) {
+                EXPECT_EQ(error.Number(), raised.Number());
+                EXPECT_EQ(error.Description(), raised.Description().empty()
+                                                   ? "Invalid procedure call or argument"
+                                                   : raised.Description());
+            }
+        }
+        object->raise.reset();
+
+        // An object returned is served, counted, and released with the result.
+        object->result = Variant(DispatchPtr(child));
+        EXPECT_EQ(client.Get(205).AsObject(), child);
+        EXPECT_EQ(live->Count(), 1);
+    }
+    EXPECT_EQ(live->Count(), 0);
+    ASSERT_EQ(object->calls.size(), 8u);
+    EXPECT_EQ(object->calls[1].kind, InvokeKind::PropertyPut);
+    EXPECT_EQ(object->calls[1].args,
+              (std::vector<Variant>{Variant(std::int16_t{-3}), Variant(std::string("x"))}));
+    // The name as first asked for, whatever case later calls use.
+    EXPECT_EQ(object->calls[2].name, "fields");
+    EXPECT_EQ(object->calls[3].name, "fields");
+}
+
+TEST_F(ComDispatchTest, ServedObjectsRefuseMalformedCalls) {
+    const auto object = std::make_shared<RecordingObject>();
+    const ComPtr<IDispatch> served = DispatchServer::Serve(object);
+    VARIANT argument;
+    V_VT(&argument) = VT_R8;
+    V_R8(&argument) = 2.5;
+    DISPPARAMS params{&argument, nullptr, 1, 0};
+    UINT argumentInError = 99;
+    EXPECT_EQ(served->Invoke(1007, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr,
+                             &argumentInError),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argumentInError, 0u);
+    // A put without DISPID_PROPERTYPUT, and named arguments on a method.
+    V_VT(&argument) = VT_I2;
+    EXPECT_EQ(
+        served->Invoke(1020, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr),
+        DISP_E_PARAMNOTFOUND);
+    DISPID named = 1;
+    DISPPARAMS withName{&argument, &named, 1, 1};
+    EXPECT_EQ(
+        served->Invoke(1020, IID_NULL, 0, DISPATCH_METHOD, &withName, nullptr, nullptr, nullptr),
+        DISP_E_NONAMEDARGS);
+    EXPECT_EQ(
+        served->Invoke(1020, IID_IDispatch, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr),
+        DISP_E_UNKNOWNINTERFACE);
+    EXPECT_TRUE(object->calls.empty());
+}
+
+TEST_F(ComDispatchTest, ClassesThatCannotBeCreatedRaise429) {
+    ComObjectFactory objects("{3F2504E0-4F89-11D3-9A0C-0305E82C3301}"); // registered nowhere
+    for (const auto& create : std::vector<std::function<DispatchPtr()>>{
+             [&] { return objects.CreateDatabase(); },
+             [&] { return objects.CreateObject("Veltrano.NoSuchClass"); },
+             [&] { return objects.CreateObject(""); }}) {
+        try {
+            create();
+            ADD_FAILURE();
+        } catch (const AutomationError& error) {
+            EXPECT_EQ(error.Number(), 429);
+            EXPECT_EQ(error.Description(), "ActiveX component can't create object");
+        }
+    }
+    EXPECT_THROW(ComObjectFactory("not a class id"), std::invalid_argument);
+}
+
+} // namespace
+} // namespace veltrano::ole::com

@@ -1,0 +1,167 @@
+// The stand-in's in-process server as registered for this user (the test fixture runs
+// `act-standin register`), reached the way veltrano-cli reaches ACT!: the scan through COM gives
+// the tree the linked engine gives, errors keep their number and description, every object is
+// released after a command, and the application cannot be created with nothing running.
+
+#include "act/ActObjects.h"
+#include "platform/actole/AutomationError.h"
+#include "platform/actole/DispatchIds.h"
+#include "platform/actole/com/ComObjectFactory.h"
+#include "platform/actole/standin/SampleDatabase.h"
+#include "platform/actole/standin/StandInEngine.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/TreeView.h"
+#include "platform/win32/windows/WideText.h"
+#include "scan/modStrukturScan.h"
+#include "support/EdgeDatabase.h"
+#include "support/ScriptedForms.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace veltrano::testsupport {
+namespace {
+
+namespace fs = std::filesystem;
+using CreateDatabase = std::function<ole::DispatchPtr()>;
+
+struct ScanResult {
+    std::vector<std::string> nodes; // index, tag, key and text of each node
+    std::vector<MessageCall> messages;
+    std::int32_t reported = 0;
+};
+
+ScanResult Scan(const CreateDatabase& create, const fs::path& file, const std::string& user = {},
+                const std::string& password = {}) {
+    controls::TreeView tree;
+    controls::StatusBar status{{"Status"}};
+    ScriptedForms forms;
+    ScanResult result;
+    {
+        act::Database db(create());
+        db.Open(win32::Narrow(file.wstring()));
+        if (db.LoginRequired()) {
+            db.Login(user, password);
+        }
+        EXPECT_TRUE(db.IsOpen()) << file;
+        result.reported = scan::ScanDatabase(db, tree, status.Panels("Status"), forms);
+        db.Close();
+    }
+    for (controls::TreeView::Index node = 1; node <= tree.Count(); ++node) {
+        result.nodes.push_back(std::to_string(node) + "|" + std::string(tree.Tag(node)) + "|" +
+                               std::string(tree.Key(node)) + "|" + std::string(tree.Text(node)));
+    }
+    result.messages = forms.Messages();
+    return result;
+}
+
+HRESULT CanUnloadStandIn() {
+    const HMODULE dll = ::GetModuleHandleW(L"act-standin.dll");
+    if (dll == nullptr) {
+        return E_UNEXPECTED;
+    }
+    using CanUnload = HRESULT(STDAPICALLTYPE*)();
+    const auto canUnload = reinterpret_cast<CanUnload>(
+        reinterpret_cast<void*>(::GetProcAddress(dll, "DllCanUnloadNow")));
+    return canUnload != nullptr ? canUnload() : E_UNEXPECTED;
+}
+
+class StandInComTest : public ::testing::Test {
+protected:
+    TempFolder temp;
+    ole::com::ComObjectFactory com{ole::classid::kDatabaseClass};
+    CreateDatabase throughCom = [this] { return com.CreateDatabase(); };
+    CreateDatabase linked = [] {
+        return ole::standin::CreateStandInDatabase([] { return std::string(); });
+    };
+};
+
+TEST_F(StandInComTest, ScanThroughComGivesTheTreeOfTheLinkedEngine) {
+    const auto sample = temp.Path() / L"sample \u00FC.dbf";
+    ole::standin::WriteSampleDatabase(sample);
+    const auto edges = temp.Path() / "edges.dbf";
+    WriteEdgeDatabase(edges);
+
+    const std::string user(ole::standin::kSampleUserName);
+    const std::string password(ole::standin::kSamplePassword);
+    const ScanResult viaCom = Scan(throughCom, sample, user, password);
+    const ScanResult direct = Scan(linked, sample, user, password);
+    EXPECT_GT(direct.nodes.size(), 100u);
+    EXPECT_EQ(viaCom.nodes, direct.nodes);
+    EXPECT_EQ(viaCom.messages, direct.messages);
+
+    const ScanResult edgesViaCom = Scan(throughCom, edges);
+    const ScanResult edgesDirect = Scan(linked, edges);
+    EXPECT_EQ(edgesViaCom.nodes, edgesDirect.nodes);
+    // The corrupt popup list is reported the same way, with the engine's number and text.
+    EXPECT_EQ(edgesDirect.reported, 1);
+    EXPECT_EQ(edgesViaCom.reported, edgesDirect.reported);
+    EXPECT_EQ(edgesViaCom.messages, edgesDirect.messages);
+}
+
+TEST_F(StandInComTest, ErrorsOfTheServerArriveWithTheEnginesNumberAndDescription) {
+    const auto edges = temp.Path() / "edges.dbf";
+    WriteEdgeDatabase(edges);
+    const auto errorOf = [&](const CreateDatabase& create,
+                             const std::function<void(act::Database&)>& call) {
+        act::Database db(create());
+        db.Open(win32::Narrow(edges.wstring()));
+        try {
+            call(db);
+        } catch (const ole::AutomationError& error) {
+            return std::make_pair(error.Number(), error.Description());
+        }
+        return std::make_pair(0, std::string("no error"));
+    };
+    const std::function<void(act::Database&)> calls[] = {
+        [](act::Database& db) { db.ContactTable().GetFields().GetPopupList(9); },
+        [](act::Database& db) { db.ContactTable().GetFields().SetEntryTrigger(1234, "x"); },
+        [](act::Database& db) { db.ContactTable().GetFields().FieldID(99); },
+        [](act::Database& db) { db.GetUsers().Name(-1); },
+        [](act::Database& db) { db.Object()->CallByName("NoSuchMember"); },
+    };
+    for (const auto& call : calls) {
+        const auto direct = errorOf(linked, call);
+        EXPECT_NE(direct.first, 0) << direct.second;
+        EXPECT_EQ(errorOf(throughCom, call), direct);
+    }
+}
+
+TEST_F(StandInComTest, EveryObjectIsReleasedWhenACommandEnds) {
+    const auto sample = temp.Path() / "sample.dbf";
+    ole::standin::WriteSampleDatabase(sample);
+    {
+        act::Database db(com.CreateDatabase());
+        db.Open(win32::Narrow(sample.wstring()));
+        db.Login(std::string(ole::standin::kSampleUserName),
+                 std::string(ole::standin::kSamplePassword));
+        const auto fields = db.ContactTable().GetFieldsByName();
+        EXPECT_EQ(CanUnloadStandIn(), S_FALSE);
+    }
+    Scan(throughCom, sample, std::string(ole::standin::kSampleUserName),
+         std::string(ole::standin::kSamplePassword));
+    EXPECT_EQ(CanUnloadStandIn(), S_OK);
+}
+
+TEST_F(StandInComTest, WithNothingRunningTheApplicationCannotBeCreated) {
+    try {
+        com.CreateObject(ole::classid::kApplicationProgId);
+        ADD_FAILURE() << "an application object was created";
+    } catch (const ole::AutomationError& error) {
+        EXPECT_EQ(error.Number(), 429);
+        EXPECT_EQ(error.Description(), "ActiveX component can't create object");
+    }
+    // Open("") finds no running database.
+    act::Database db(com.CreateDatabase());
+    db.Open("");
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_FALSE(db.LoginRequired());
+}
+
+} // namespace
+} // namespace veltrano::testsupport
