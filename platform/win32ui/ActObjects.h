@@ -9,7 +9,8 @@
 
 namespace veltrano::win32ui {
 
-// Stand-in databases through the engine linked in (as veltrano-cli on Windows).
+// ACT!'s objects through COM automation (ACT! itself, or the stand-in's registered servers),
+// as veltrano-cli on Windows. The calling thread must have joined an apartment.
 std::unique_ptr<ole::ObjectFactory> ActObjects();
 
 } // namespace veltrano::win32ui

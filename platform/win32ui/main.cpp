@@ -1,6 +1,7 @@
 // veltrano.exe: the window on Windows. "veltrano FILE" surveys FILE at once, as if it had been
 // chosen in the file dialog.
 
+#include "platform/actole/com/ComApartment.h"
 #include "platform/forms/windows/RegistrySettingsStore.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/windows/WideText.h"
@@ -28,6 +29,8 @@ int Run(int argc, char* argv[]) {
     INITCOMMONCONTROLSEX controls{sizeof(controls),
                                   ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // The window's thread is the single-threaded apartment ACT!'s objects live in.
+    const ole::com::ComApartment apartment;
 
     forms::RegistrySettingsStore settings;
     win32::WindowsShell32 shell32;
