@@ -8,6 +8,6 @@ scripts/install-deps.sh --windows
 scripts/build-windows-deps.sh
 for preset in windows32 windows64; do
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$(nproc)" --target veltrano-cli act-standin
+  cmake --build --preset "$preset" -j "$(nproc)" --target veltrano veltrano-cli act-standin
 done
 echo "Windows programs: build/windows32/bin and build/windows64/bin"

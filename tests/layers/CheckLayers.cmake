@@ -37,6 +37,7 @@ set(layers
   "tools=tools/"
   "cli=cli/"
   "qt=platform/qt/"
+  "win32ui=platform/win32ui/"
   "test-support=tests/support/"
   "tests=tests/"
   "bench=bench/")

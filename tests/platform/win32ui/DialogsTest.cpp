@@ -1,0 +1,174 @@
+// The dialogs from the resources, driven like a user would: a second thread finds the dialog of
+// this process, reads and types its texts and presses its buttons. Needs a display.
+
+// The core's headers come before windows.h, whose macros share names with their constants.
+#include "platform/forms/MemorySettingsStore.h"
+#include "support/NullPlatform.h"
+
+#include "platform/win32ui/DialogText.h"
+#include "platform/win32ui/LoginDialog.h"
+#include "platform/win32ui/Resources.h"
+#include "platform/win32ui/Win32Forms.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <future>
+#include <thread>
+
+namespace veltrano::win32ui {
+namespace {
+
+// Waits for this process's dialog with the caption, then runs the user's steps on it.
+std::future<bool> WhenShown(const wchar_t* caption, std::function<void(HWND)> steps) {
+    return std::async(std::launch::async, [caption, steps = std::move(steps)] {
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            HWND dialog = ::FindWindowW(L"#32770", caption);
+            DWORD process = 0;
+            if (dialog != nullptr && ::GetWindowThreadProcessId(dialog, &process) != 0 &&
+                process == ::GetCurrentProcessId() && ::IsWindowVisible(dialog)) {
+                steps(dialog);
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    });
+}
+
+void Press(HWND dialog, int button) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
+}
+
+std::wstring TextOf(HWND dialog, int id) {
+    wchar_t text[256] = {};
+    ::GetDlgItemTextW(dialog, id, text, 256);
+    return text;
+}
+
+TEST(LoginDialogTest, ShowsTheFormsTextsInTabOrder) {
+    forms::LoginFormState state{"Chris Miller", "sales", ""};
+    std::wstring caption, frame, name, password, ok, abbort, shownName, shownPassword;
+    bool tabOrder = false;
+    auto shown = WhenShown(L"ACT! login", [&](HWND dialog) {
+        wchar_t text[64] = {};
+        ::GetWindowTextW(dialog, text, 64);
+        caption = text;
+        frame = TextOf(dialog, IDC_LOGIN_FRAME);
+        name = TextOf(dialog, IDC_LOGIN_NAME_LABEL);
+        password = TextOf(dialog, IDC_LOGIN_PASSWORD_LABEL);
+        ok = TextOf(dialog, IDOK);
+        abbort = TextOf(dialog, IDCANCEL);
+        shownName = TextOf(dialog, IDC_LOGIN_NAME);
+        shownPassword = TextOf(dialog, IDC_LOGIN_PASSWORD);
+        HWND user = ::GetDlgItem(dialog, IDC_LOGIN_NAME);
+        HWND pass = ::GetDlgItem(dialog, IDC_LOGIN_PASSWORD);
+        tabOrder = ::GetNextDlgTabItem(dialog, user, FALSE) == pass &&
+                   ::GetNextDlgTabItem(dialog, pass, FALSE) == ::GetDlgItem(dialog, IDOK) &&
+                   ::GetNextDlgTabItem(dialog, ::GetDlgItem(dialog, IDOK), FALSE) ==
+                       ::GetDlgItem(dialog, IDCANCEL);
+        Press(dialog, IDCANCEL);
+    });
+    ShowLoginDialog(nullptr, state);
+    ASSERT_TRUE(shown.get());
+    EXPECT_EQ(caption, L"ACT! login");
+    EXPECT_EQ(frame, L"User data");
+    EXPECT_EQ(name, L"&Name");
+    EXPECT_EQ(password, L"&Password");
+    EXPECT_EQ(ok, L"&OK");
+    EXPECT_EQ(abbort, L"A&bbort");
+    EXPECT_EQ(shownName, L"Chris Miller");
+    EXPECT_EQ(shownPassword, L"sales");
+    EXPECT_TRUE(tabOrder);
+}
+
+TEST(LoginDialogTest, TheTagIsOkOnlyAfterOkAndTheTextsComeBackAsTyped) {
+    struct Case {
+        const char* how;
+        std::function<void(HWND)> close;
+        std::string tag;
+    };
+    const Case cases[] = {
+        {"OK", [](HWND d) { Press(d, IDOK); }, "ok"},
+        {"Abbort", [](HWND d) { Press(d, IDCANCEL); }, ""},
+        {"Esc", [](HWND d) { ::PostMessageW(d, WM_COMMAND, IDCANCEL, 0); }, ""},
+        {"window frame", [](HWND d) { ::PostMessageW(d, WM_CLOSE, 0, 0); }, ""},
+    };
+    for (const Case& c : cases) {
+        forms::LoginFormState state{"old", "old", "stale"};
+        auto shown = WhenShown(L"ACT! login", [&](HWND dialog) {
+            ::SetDlgItemTextW(dialog, IDC_LOGIN_NAME, L"  J\u00FCrgen ");
+            ::SetDlgItemTextW(dialog, IDC_LOGIN_PASSWORD, L"p w");
+            c.close(dialog);
+        });
+        ShowLoginDialog(nullptr, state);
+        ASSERT_TRUE(shown.get()) << c.how;
+        EXPECT_EQ(state.Tag, c.tag) << c.how;
+        EXPECT_EQ(state.Username, "  J\xC3\xBCrgen ") << c.how;
+        EXPECT_EQ(state.Userpassword, "p w") << c.how;
+    }
+    EXPECT_EQ(LoginTagOf(IDOK), "ok");
+    EXPECT_EQ(LoginTagOf(IDCANCEL), "");
+}
+
+class FormsTest : public ::testing::Test {
+protected:
+    forms::MemorySettingsStore settings;
+    testsupport::NoShell shell;
+    Win32Forms forms{settings, shell};
+};
+
+TEST_F(FormsTest, InputBoxGivesTheAnswerOrEmptyOnCancel) {
+    std::wstring prompt, shownDefault;
+    auto shown = WhenShown(L"Veltrano", [&](HWND dialog) {
+        prompt = TextOf(dialog, IDC_INPUT_PROMPT);
+        shownDefault = TextOf(dialog, IDC_INPUT_TEXT);
+        ::SetDlgItemTextW(dialog, IDC_INPUT_TEXT, L"c:\\old");
+        Press(dialog, IDOK);
+    });
+    EXPECT_EQ(forms.InputBox("Suche nach:", "", "last"), "c:\\old");
+    ASSERT_TRUE(shown.get());
+    EXPECT_EQ(prompt, L"Suche nach:");
+    EXPECT_EQ(shownDefault, L"last");
+
+    auto cancelled = WhenShown(L"Own title", [](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_EQ(forms.InputBox("Ersetze durch", "Own title", "x"), "");
+    ASSERT_TRUE(cancelled.get());
+}
+
+TEST_F(FormsTest, YesNoQuestionDefaultsToNoAndAnswersAsTheRuntime) {
+    const int style = forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2;
+    LONG_PTR yesStyle = 0;
+    LONG_PTR noStyle = 0;
+    auto enter = WhenShown(L"Veltrano", [&](HWND box) {
+        yesStyle = ::GetWindowLongPtrW(::GetDlgItem(box, IDYES), GWL_STYLE);
+        noStyle = ::GetWindowLongPtrW(::GetDlgItem(box, IDNO), GWL_STYLE);
+        ::PostMessageW(box, WM_COMMAND, IDYES, 0);
+    });
+    EXPECT_EQ(forms.MsgBox("3 changes have not been saved. Discard them?", style), forms::vbYes);
+    ASSERT_TRUE(enter.get());
+    EXPECT_EQ(noStyle & 0x0F, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(yesStyle & 0x0F, BS_PUSHBUTTON);
+
+    auto no = WhenShown(L"Veltrano", [](HWND box) { ::PostMessageW(box, WM_COMMAND, IDNO, 0); });
+    EXPECT_EQ(forms.MsgBox("Discard?", style), forms::vbNo);
+    ASSERT_TRUE(no.get());
+}
+
+TEST_F(FormsTest, ClipboardHoldsTheTextAsUnicode) {
+    const std::string text = "Name\tID\t\r\nJ\xC3\xBCrgen\t   25\t\r\n";
+    forms.ClipboardClear();
+    forms.ClipboardSetText(text);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    std::wstring read = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : L"";
+    if (data != nullptr) {
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    EXPECT_EQ(read, L"Name\tID\t\r\nJ\u00FCrgen\t   25\t\r\n");
+}
+
+} // namespace
+} // namespace veltrano::win32ui

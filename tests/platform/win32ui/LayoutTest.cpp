@@ -1,0 +1,93 @@
+// The twips layout of the main window at a DPI: the form's placements in client pixels, the
+// margins kept exact, and the minimum outer size asked for.
+
+#include "platform/win32ui/Layout.h"
+#include "support/NullPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrano::win32ui {
+namespace {
+
+TEST(TwipsTest, ConvertsAtTheWindowsDpi) {
+    struct Case {
+        int dpi;
+        int twips;
+        int pixels;
+        int atLeast;
+    };
+    for (const Case& c :
+         {Case{96, 1440, 96, 96}, Case{96, 3800, 253, 254}, Case{120, 3800, 317, 317},
+          Case{144, 720, 72, 72}, Case{192, 375, 50, 50}}) {
+        const Twips twips(c.dpi);
+        EXPECT_EQ(twips.ToPixels(c.twips), c.pixels) << c.dpi << " " << c.twips;
+        EXPECT_EQ(twips.AtLeastPixels(c.twips), c.atLeast) << c.dpi << " " << c.twips;
+        EXPECT_GE(twips.FromPixels(twips.AtLeastPixels(c.twips)), c.twips);
+    }
+    EXPECT_EQ(Twips(0).Dpi(), 96); // a DPI the system could not tell
+}
+
+class LayoutTest : public ::testing::Test {
+protected:
+    testsupport::NullPlatform platform;
+    app::frmHaupt form = platform.MainForm();
+};
+
+TEST_F(LayoutTest, DesignSizeGivesTheDesignPlacementsAndOneMarginToTheEdges) {
+    // 11595 x 6555 twips of client area at 96 DPI.
+    const LayoutResult result =
+        LayOut(form, {800, 480, 773, 437, app::WindowState::Normal}, Twips(96));
+    EXPECT_FALSE(result.resizeTo);
+    EXPECT_EQ(result.tree, (PixelRect{8, 48, 233, 404}));
+    EXPECT_EQ(result.list, (PixelRect{240, 48, 765, 404}));
+    // The list ends one tree margin (120 twips) before the client's right edge.
+    EXPECT_EQ(773 - result.list.right, 8);
+}
+
+TEST_F(LayoutTest, MarginsStayExactAtOtherDpis) {
+    for (const int dpi : {120, 144, 192}) {
+        const Twips twips(dpi);
+        const int width = twips.ToPixels(14000);
+        const int height = twips.ToPixels(9000);
+        const LayoutResult result = LayOut(
+            form, {width + 16, height + 40, width, height, app::WindowState::Maximized}, twips);
+        EXPECT_EQ(result.list.left, twips.ToPixels(3600)) << dpi;
+        EXPECT_NEAR(width - result.list.right, twips.ToPixels(120), 1) << dpi;
+        const int statusTop = height - twips.ToPixels(375);
+        EXPECT_NEAR(statusTop - result.list.bottom, twips.ToPixels(120), 1) << dpi;
+        EXPECT_EQ(result.tree.bottom, result.list.bottom) << dpi;
+    }
+}
+
+TEST_F(LayoutTest, BelowTheMinimumTheWindowIsAskedToGrowOneSideAtATime) {
+    const Twips twips(96);
+    const int minimum = MinimumOuterPixels(twips);
+    EXPECT_EQ(minimum, 254);
+    LayoutResult narrow = LayOut(form, {200, 300, 192, 260, app::WindowState::Normal}, twips);
+    ASSERT_TRUE(narrow.resizeTo);
+    EXPECT_EQ(*narrow.resizeTo, (std::pair{minimum, 300}));
+
+    LayoutResult low = LayOut(form, {400, 100, 392, 60, app::WindowState::Normal}, twips);
+    ASSERT_TRUE(low.resizeTo);
+    EXPECT_EQ(*low.resizeTo, (std::pair{400, minimum}));
+
+    // At the minimum the list may come out empty, never negative.
+    LayoutResult smallest = LayOut(
+        form, {minimum, minimum, minimum - 8, minimum - 30, app::WindowState::Normal}, twips);
+    EXPECT_FALSE(smallest.resizeTo);
+    EXPECT_GE(smallest.list.right, smallest.list.left);
+    EXPECT_GE(smallest.list.bottom, smallest.list.top);
+}
+
+TEST_F(LayoutTest, AMinimisedWindowKeepsItsPlacements) {
+    const Twips twips(96);
+    const LayoutResult before = LayOut(form, {800, 480, 773, 437, app::WindowState::Normal}, twips);
+    const LayoutResult minimised =
+        LayOut(form, {160, 28, 0, 0, app::WindowState::Minimized}, twips);
+    EXPECT_FALSE(minimised.resizeTo);
+    EXPECT_EQ(minimised.list, before.list);
+    EXPECT_EQ(minimised.tree, before.tree);
+}
+
+} // namespace
+} // namespace veltrano::win32ui

@@ -1,0 +1,42 @@
+#pragma once
+
+// Reading and clicking the common controls of another process, as a test drives a program:
+// the records the messages fill are placed in the other process's memory.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace veltrano::testsupport {
+
+class RemoteMemory {
+public:
+    RemoteMemory(HWND window, std::size_t size);
+    ~RemoteMemory();
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    char* At(std::size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
+    void Write(const void* data, std::size_t size, std::size_t offset = 0);
+    void Read(void* data, std::size_t size, std::size_t offset = 0) const;
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+std::wstring TreeItemText(HWND tree, HTREEITEM item);
+// The child of parent (null: a root) with this text, after expanding parent; null when none.
+HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text);
+RECT TreeItemTextRect(HWND tree, HTREEITEM item);
+
+std::wstring ListCellText(HWND list, int row, int column);
+HDITEMW HeaderItem(HWND header, int index); // format and image
+RECT HeaderItemRect(HWND header, int index);
+
+// A click of the left button at a point of the window's client area.
+void PostClick(HWND window, POINT point);
+
+} // namespace veltrano::testsupport
