@@ -75,19 +75,8 @@ public:
 
 private:
     wire::Value ToWire(const Variant& value) const {
-        switch (value.GetType()) {
-        case Variant::Type::Empty:
-            return std::monostate{};
-        case Variant::Type::Boolean:
-            return value.AsBool();
-        case Variant::Type::Integer:
-            return value.AsInteger();
-        case Variant::Type::Long:
-            return value.AsLong();
-        case Variant::Type::String:
-            return value.AsString();
-        case Variant::Type::Object:
-            break;
+        if (auto scalar = wire::ScalarValue(value)) {
+            return std::move(*scalar);
         }
         if (value == Variant(DispatchPtr{})) {
             return wire::ObjectId{0};

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <new>
+#include <ostream>
 
 namespace veltrano::ole::standin {
 
@@ -344,6 +345,19 @@ Value AppModel::InvokeView(AppRecordView& view, const Request& request) {
         return view.DeleteCurrentGroup();
     }
     UnknownMember(request);
+}
+
+std::shared_ptr<AppModel> OpenAppModel(const std::filesystem::path& database,
+                                       std::chrono::milliseconds busyTimeout, std::ostream& err) {
+    try {
+        return std::make_shared<AppModel>(database, busyTimeout);
+    } catch (const StandInError& error) {
+        err << "act-standin: " << database.string()
+            << " is not a stand-in ACT! database: " << error.what() << "\n";
+    } catch (const SqliteError& error) {
+        err << "act-standin: cannot read " << database.string() << ": " << error.what() << "\n";
+    }
+    return nullptr;
 }
 
 } // namespace veltrano::ole::standin

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <string>
@@ -65,5 +66,9 @@ private:
 
 // The window caption of a stand-in ACT! with that database name open.
 std::string AppCaption(const std::string& databaseName);
+
+// The model of `act-standin run FILE`; nullptr after saying on err why the file cannot be run.
+std::shared_ptr<AppModel> OpenAppModel(const std::filesystem::path& database,
+                                       std::chrono::milliseconds busyTimeout, std::ostream& err);
 
 } // namespace veltrano::ole::standin

@@ -226,4 +226,22 @@ std::uint32_t PayloadLength(std::string_view header) {
     return length;
 }
 
+std::optional<Value> ScalarValue(const Variant& value) {
+    switch (value.GetType()) {
+    case Variant::Type::Empty:
+        return std::monostate{};
+    case Variant::Type::Boolean:
+        return value.AsBool();
+    case Variant::Type::Integer:
+        return value.AsInteger();
+    case Variant::Type::Long:
+        return value.AsLong();
+    case Variant::Type::String:
+        return value.AsString();
+    case Variant::Type::Object:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace veltrano::ole::standin::wire

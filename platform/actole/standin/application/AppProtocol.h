@@ -66,6 +66,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A value other than an object as the protocol carries it; nullopt for an object, which only
+// the socket client can name.
+std::optional<Value> ScalarValue(const Variant& value);
+
 // Whole frames, header included. Throw ProtocolError when the payload would be too large.
 std::string EncodeRequest(const Request& request);
 std::string EncodeReply(const Reply& reply);

@@ -63,15 +63,8 @@ private:
 int RunStandInApp(const std::filesystem::path& database, std::ostream& out, std::ostream& err) {
     try {
         StopSignals signals;
-        std::optional<AppModel> model;
-        try {
-            model.emplace(database, kBusyTimeout);
-        } catch (const StandInError& error) {
-            err << "act-standin: " << database.string()
-                << " is not a stand-in ACT! database: " << error.what() << "\n";
-            return 1;
-        } catch (const SqliteError& error) {
-            err << "act-standin: cannot read " << database.string() << ": " << error.what() << "\n";
+        const auto model = OpenAppModel(database, kBusyTimeout, err);
+        if (!model) {
             return 1;
         }
         const auto folder = win32::OpenRegistrationFolder();

@@ -7,19 +7,8 @@ namespace veltrano::ole::standin::com {
 namespace {
 
 wire::Value WireValueOf(const Variant& value) {
-    switch (value.GetType()) {
-    case Variant::Type::Empty:
-        return std::monostate{};
-    case Variant::Type::Boolean:
-        return value.AsBool();
-    case Variant::Type::Integer:
-        return value.AsInteger();
-    case Variant::Type::Long:
-        return value.AsLong();
-    case Variant::Type::String:
-        return value.AsString();
-    case Variant::Type::Object:
-        break;
+    if (auto scalar = wire::ScalarValue(value)) {
+        return std::move(*scalar);
     }
     // No member of the application takes an object.
     throw AutomationError(errors::kTypeMismatch, "Type mismatch");

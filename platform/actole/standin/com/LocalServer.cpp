@@ -137,15 +137,8 @@ int RunStandInComServer(const std::filesystem::path& database, std::ostream& out
                         std::ostream& err) {
     try {
         const ole::com::ComApartment apartment;
-        std::shared_ptr<AppModel> model;
-        try {
-            model = std::make_shared<AppModel>(database, kBusyTimeout);
-        } catch (const StandInError& error) {
-            err << "act-standin: " << database.string()
-                << " is not a stand-in ACT! database: " << error.what() << "\n";
-            return 1;
-        } catch (const SqliteError& error) {
-            err << "act-standin: cannot read " << database.string() << ": " << error.what() << "\n";
+        const auto model = OpenAppModel(database, kBusyTimeout, err);
+        if (!model) {
             return 1;
         }
         const ConsoleStop console;
