@@ -194,6 +194,24 @@ const ListView::SubItem& ListView::GetSubItem(std::int32_t row, std::int32_t sub
     return i < r.subItems.size() ? r.subItems[i] : kUnsetSubItem;
 }
 
+void ListView::ForEachCellToFit(
+    std::int32_t column0, const std::function<void(const std::string&, bool)>& measure) const {
+    const std::int32_t rows = RowCount();
+    const std::int32_t step = std::max<std::int32_t>(1, rows / kMeasuredRows);
+    const auto visit = [&](std::int32_t row) {
+        const std::string& text = CellText(row, column0);
+        if (!text.empty()) {
+            measure(text, column0 > 0 && GetSubItem(row, column0).bold);
+        }
+    };
+    for (std::int32_t row = 1; row <= rows; row += step) {
+        visit(row);
+    }
+    if (rows > 0 && (rows - 1) % step != 0) {
+        visit(rows);
+    }
+}
+
 std::int32_t ListView::BoldSubItemCount() const noexcept {
     std::int32_t count = 0;
     for (const Row& row : rows_) {

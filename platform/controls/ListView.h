@@ -102,6 +102,12 @@ public:
     void SetSubItemTag(std::int32_t row, std::int32_t sub, std::string_view tag);
     // Cell text by 0-based column (0 = row text).
     const std::string& CellText(std::int32_t row, std::int32_t column0) const;
+    // Rows measured at most when a column is fitted to its texts; a longer list is sampled.
+    static constexpr std::int32_t kMeasuredRows = 4000;
+    // The non-empty cells of a column (0-based) that decide its fitted width, with their Bold:
+    // every row of a short list, an even sample and the last row of a long one.
+    void ForEachCellToFit(std::int32_t column0,
+                          const std::function<void(const std::string&, bool)>& measure) const;
 
     std::int32_t SelectedItem() const noexcept; // 0 when none
     void SetSelectedItem(std::int32_t row);     // 0 clears

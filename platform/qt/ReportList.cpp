@@ -65,23 +65,10 @@ int ReportList::FittedWidth(int column) const {
                  2 * header_->TextMargin() + SortHeaderView::kTriangleWidth +
                  SortHeaderView::kTriangleGap;
 
-    const std::int32_t rows = list_.RowCount();
-    const std::int32_t step = std::max<std::int32_t>(1, rows / kMeasuredRows);
-    const auto measure = [&](std::int32_t row) {
-        const std::string& text = list_.CellText(row, column);
-        if (text.empty()) {
-            return;
-        }
-        const bool isBold = column > 0 && list_.GetSubItem(row, column).bold;
+    list_.ForEachCellToFit(column, [&](const std::string& text, bool isBold) {
         const QFontMetrics& metrics = isBold ? bold : plain;
         widest = std::max(widest, metrics.horizontalAdvance(FromCore(text)) + cellPadding);
-    };
-    for (std::int32_t row = 1; row <= rows; row += step) {
-        measure(row);
-    }
-    if (rows > 0 && (rows - 1) % step != 0) {
-        measure(rows);
-    }
+    });
     return widest;
 }
 

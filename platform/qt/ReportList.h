@@ -15,9 +15,6 @@ class ReportList final : public QTreeView {
     Q_OBJECT
 
 public:
-    // Rows measured at most when a column is fitted to its texts; a longer list is sampled.
-    static constexpr int kMeasuredRows = 4000;
-
     ReportList(controls::ListView& list, int defaultColumnWidth, QWidget* parent = nullptr);
 
     ListModel& Model() noexcept { return model_; }

@@ -79,27 +79,14 @@ int ListPane::FittedWidth(int column) const {
         // Room for the sort image too, so that sorting by the column later cuts nothing off.
         widest =
             TextWidth(dc, list_.ColumnHeader(column + 1).text) + kHeaderPadding + kSortImageRoom;
-        const std::int32_t rows = list_.RowCount();
-        const std::int32_t step = std::max<std::int32_t>(1, rows / kMeasuredRows);
-        const auto measure = [&](std::int32_t row) {
-            const std::string& text = list_.CellText(row, column);
-            if (text.empty()) {
-                return;
-            }
-            const bool bold = column > 0 && list_.GetSubItem(row, column).bold;
+        list_.ForEachCellToFit(column, [&](const std::string& text, bool bold) {
             if (bold && boldFont_) {
                 const SelectedObject heavy(dc, boldFont_.get());
                 widest = std::max(widest, TextWidth(dc, text) + kCellPadding);
             } else {
                 widest = std::max(widest, TextWidth(dc, text) + kCellPadding);
             }
-        };
-        for (std::int32_t row = 1; row <= rows; row += step) {
-            measure(row);
-        }
-        if (rows > 0 && (rows - 1) % step != 0) {
-            measure(rows);
-        }
+        });
     }
     ::ReleaseDC(window_, dc);
     return widest;

@@ -20,9 +20,6 @@ namespace veltrano::win32ui {
 
 class ListPane final : private controls::ListView::Listener {
 public:
-    // Rows measured at most when a column is fitted to its texts; a longer list is sampled.
-    static constexpr int kMeasuredRows = 4000;
-
     ListPane(HWND parent, int id, controls::ListView& list);
     ~ListPane() override;
     ListPane(const ListPane&) = delete;
