@@ -18,9 +18,10 @@ struct OptionSpec {
     Command only;
     bool takesValue;
     void (*set)(Arguments&, std::string value);
+    bool repeatable = false;
 };
 
-const std::array<OptionSpec, 10> kOptions{{
+const std::array<OptionSpec, 16> kOptions{{
     {"--user", Command::None, true, [](Arguments& a, std::string v) { a.user = std::move(v); }},
     {"--password", Command::None, true,
      [](Arguments& a, std::string v) { a.password = std::move(v); }},
@@ -36,6 +37,15 @@ const std::array<OptionSpec, 10> kOptions{{
     {"--replace", Command::Replace, true,
      [](Arguments& a, std::string v) { a.replaceText = std::move(v); }},
     {"--save", Command::Replace, false, [](Arguments& a, std::string) { a.save = true; }},
+    {"--json", Command::Diff, false, [](Arguments& a, std::string) { a.json = true; }},
+    {"--ignore", Command::Diff, true,
+     [](Arguments& a, std::string v) { a.ignored.push_back(std::move(v)); }, true},
+    {"--user-a", Command::Diff, true, [](Arguments& a, std::string v) { a.userA = std::move(v); }},
+    {"--password-a", Command::Diff, true,
+     [](Arguments& a, std::string v) { a.passwordA = std::move(v); }},
+    {"--user-b", Command::Diff, true, [](Arguments& a, std::string v) { a.userB = std::move(v); }},
+    {"--password-b", Command::Diff, true,
+     [](Arguments& a, std::string v) { a.passwordB = std::move(v); }},
 }};
 
 struct CommandName {
@@ -43,10 +53,11 @@ struct CommandName {
     Command command;
 };
 
-constexpr std::array<CommandName, 3> kCommands{{
+constexpr std::array<CommandName, 4> kCommands{{
     {"survey", Command::Survey},
     {"list", Command::List},
     {"replace", Command::Replace},
+    {"diff", Command::Diff},
 }};
 
 std::string TableNames() {
@@ -115,7 +126,8 @@ private:
         if (option == nullptr) {
             return Error("unknown option " + std::string(name));
         }
-        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
+        if (!option->repeatable &&
+            std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
             return Error(std::string(name) + " is given twice");
         }
         seen.push_back(option->name);
@@ -136,6 +148,9 @@ private:
     }
 
     std::optional<UsageError> TakePositional(std::vector<std::string>& positional) {
+        if (result_.command == Command::Diff) {
+            return TakeTwoDatabases(positional);
+        }
         const std::size_t needed = result_.command == Command::List ? 1 : 0;
         if (positional.size() < needed) {
             return Error("NODE is missing");
@@ -149,6 +164,19 @@ private:
         if (needed == 1) {
             result_.node = positional.back();
         }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> TakeTwoDatabases(std::vector<std::string>& positional) {
+        if (positional.size() < 2) {
+            return Error(positional.empty() ? "databases A and B are missing"
+                                            : "database B is missing");
+        }
+        if (positional.size() > 2) {
+            return Error("unexpected argument \"" + positional[2] + "\"");
+        }
+        result_.database = std::move(positional[0]);
+        result_.databaseB = std::move(positional[1]);
         return std::nullopt;
     }
 
@@ -170,6 +198,11 @@ private:
                     return Error("column numbers start at 1");
                 }
             }
+        }
+        if (result_.command == Command::Diff &&
+            std::any_of(result_.ignored.begin(), result_.ignored.end(),
+                        [](const std::string& name) { return name.empty(); })) {
+            return Error("--ignore needs a property name");
         }
         if (result_.command == Command::Replace) {
             for (std::string_view name : {"--table", "--search", "--replace"}) {
@@ -233,13 +266,18 @@ std::string UsageLine(Command command) {
     std::string line = "Usage: veltrano-cli ";
     switch (command) {
     case Command::None:
-        return line + "survey|list|replace [ARGUMENTS]";
+        return line + "survey|list|replace|diff [ARGUMENTS]";
     case Command::Survey:
         return line + "survey [DATABASE] [--json]" + std::string(login);
     case Command::List:
         return line + "list [DATABASE] NODE [--sort COLUMN] [--descending]" + std::string(login);
     case Command::Replace:
         return line + "replace [DATABASE] --table TABLE --search TEXT --replace TEXT [--save]" +
+               std::string(login);
+    case Command::Diff:
+        return line +
+               "diff A B [--json] [--ignore PROPERTY]... [--user-a NAME] [--password-a TEXT] "
+               "[--user-b NAME] [--password-b TEXT]" +
                std::string(login);
     }
     return line;
@@ -251,21 +289,26 @@ std::string HelpText(Command command) {
         "  --user NAME       the ACT! user name (else $VELTRANO_USER)\n"
         "  --password TEXT   the ACT! password (else $VELTRANO_PASSWORD)\n"
         "  --help            this text\n"
-        "\n"
+        "\n";
+    constexpr std::string_view withoutDatabase =
         "Without DATABASE the database that a running ACT! has open is used. When the database\n"
         "asks for a login and no user is given, the login Veltrano remembers is used. Nothing is\n"
         "ever asked on the terminal and the remembered login is never changed. Messages go to\n"
-        "standard error.\n"
-        "Exit status: 0 success, 1 failure, 2 wrong usage.\n";
+        "standard error.\n";
+    constexpr std::string_view twoDatabases =
+        "When a database asks for a login and no user is given, the login Veltrano remembers is\n"
+        "used. Nothing is ever asked on the terminal and the remembered login is never changed.\n"
+        "Messages go to standard error.\n";
     std::string text = UsageLine(command) + "\n\n";
     switch (command) {
     case Command::None:
-        text += "Surveys ACT! databases and replaces text in their field triggers, without a "
-                "window.\n\n"
+        text += "Surveys ACT! databases, compares them and replaces text in their field "
+                "triggers,\nwithout a window.\n\n"
                 "Commands:\n"
                 "  survey    print the structure tree (as an outline, or as JSON)\n"
                 "  list      print the detail list of a node as Copy Table copies it\n"
                 "  replace   replace text in the entry and exit triggers of a table's fields\n"
+                "  diff      print how the structure of two databases differs\n"
                 "\n"
                 "veltrano-cli COMMAND --help tells more.\n";
         break;
@@ -290,8 +333,39 @@ std::string HelpText(Command command) {
                 "changed cell: field name, column, old text, new text, separated by TABs.\n"
                 "  --save   write the changed triggers into the database and print the count\n";
         break;
+    case Command::Diff:
+        text +=
+            "Surveys the databases A and B and prints how their structure differs, one line\n"
+            "per difference in tree order:\n"
+            "  - PATH                      the node is only in A\n"
+            "  + PATH                      the node is only in B\n"
+            "  ~ PATH: PROPERTY = X -> Y   the property is X in A and Y in B (empty: none)\n"
+            "  ~ PATH: renamed to NAME     the field of the same ID is called NAME in B\n"
+            "PATH is the node texts below the database node joined by \"/\". Tables are\n"
+            "matched by accessor, fields by ID, properties by name, drop-down entries by\n"
+            "position and users by name whatever its case.\n"
+            "  --json               one JSON object per line instead: op (removed, added,\n"
+            "                       changed, renamed), path (the texts), property, a, b\n"
+            "  --ignore PROPERTY    leave the property out, e.g. RecordCount (repeatable;\n"
+            "                       blanks and case do not count)\n"
+            "  --user-a NAME, --password-a TEXT   the login for A (else the common one)\n"
+            "  --user-b NAME, --password-b TEXT   the login for B (else the common one)\n"
+            "\n"
+            "Example:\n"
+            "  $ veltrano-cli diff live.dbf test.dbf --ignore RecordCount\n"
+            "  ~ Tables/Contact/Fields/Company: EntryTrigger = c:\\old\\a.exe -> d:\\new\\a.exe\n"
+            "  - Tables/Contact/Fields/Fax\n"
+            "  + Tables/Contact/Fields/Mobile 2\n";
+        break;
     }
-    return text + std::string(common);
+    text += common;
+    if (command == Command::Diff) {
+        return text + std::string(twoDatabases) +
+               "Exit status: 0 the same, 1 different, 2 trouble (wrong usage, a database not "
+               "read).\n";
+    }
+    return text + std::string(withoutDatabase) +
+           "Exit status: 0 success, 1 failure, 2 wrong usage.\n";
 }
 
 } // namespace veltrano::cli

@@ -10,7 +10,7 @@
 
 namespace veltrano::cli {
 
-enum class Command { None, Survey, List, Replace };
+enum class Command { None, Survey, List, Replace, Diff };
 
 struct Arguments {
     Command command = Command::None;
@@ -18,7 +18,7 @@ struct Arguments {
     std::optional<std::string> database; // none: the database a running ACT! has open
     std::optional<std::string> user;
     std::optional<std::string> password;
-    // survey
+    // survey, diff
     bool json = false;
     // list
     std::string node;
@@ -29,6 +29,13 @@ struct Arguments {
     std::string searchText;
     std::string replaceText;
     bool save = false;
+    // diff: database A is `database`; a side's own login comes before the common one
+    std::string databaseB;
+    std::optional<std::string> userA;
+    std::optional<std::string> passwordA;
+    std::optional<std::string> userB;
+    std::optional<std::string> passwordB;
+    std::vector<std::string> ignored;
 };
 
 // Wrong usage: what is wrong and for which command (None: the program as a whole).

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ErrorReport.h"
+#include "cli/DiffCommand.h"
 #include "cli/NodeLookup.h"
 #include "cli/TreeOutput.h"
 #include "detail/CopyTable.h"
@@ -152,10 +153,16 @@ int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, st
     return saved.outcome == edit::SaveResult::Outcome::Saved ? kExitSuccess : kExitFailure;
 }
 
+int FailureStatus(Command command) {
+    return command == Command::Diff ? kExitTrouble : kExitFailure;
+}
+
 int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& out,
                std::ostream& err) {
     int status = kExitFailure;
-    {
+    if (args.command == Command::Diff) {
+        status = RunDiff(args, login, out, err);
+    } else {
         CliSession session(err, login);
         switch (args.command) {
         case Command::Survey:
@@ -168,6 +175,7 @@ int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& o
             status = RunReplace(session, args, out, err);
             break;
         case Command::None:
+        case Command::Diff:
             status = kExitUsage;
             break;
         }
@@ -175,7 +183,7 @@ int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& o
     out.flush();
     if (!out) {
         err << kProgram << "the output could not be written\n";
-        return kExitFailure;
+        return FailureStatus(args.command);
     }
     return status;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The three commands of veltrano-cli, each on the window's own commands and models.
+// The commands of veltrano-cli, each on the window's own commands and models (diff:
+// cli/DiffCommand.h).
 
 #include "cli/CliArguments.h"
 #include "cli/CliSession.h"
@@ -17,6 +18,10 @@ inline constexpr int kExitUsage = 2;
 int RunSurvey(CliSession& session, const Arguments& args, std::ostream& out, std::ostream& err);
 int RunList(CliSession& session, const Arguments& args, std::ostream& out, std::ostream& err);
 int RunReplace(CliSession& session, const Arguments& args, std::ostream& out, std::ostream& err);
+
+// The status of a failure outside the command's own work (output, start-up): diff's trouble
+// status, else failure.
+int FailureStatus(Command command);
 
 // Starts up as the window does (name tables first) and runs the parsed command.
 int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& out,

@@ -13,7 +13,9 @@ using controls::TreeView;
 void WriteOutlineBelow(const TreeView& tree, TreeView::Index first, int depth, std::ostream& out) {
     const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
     for (auto node = first; node != 0; node = tree.Next(node)) {
-        out << indent << tree.Text(node) << '\n';
+        out << indent;
+        WriteNodeText(tree.Text(node), out);
+        out << '\n';
         WriteOutlineBelow(tree, tree.Child(node), depth + 1, out);
     }
 }
@@ -38,6 +40,10 @@ void WriteJsonNode(const TreeView& tree, TreeView::Index node, std::ostream& out
 }
 
 } // namespace
+
+void WriteNodeText(std::string_view text, std::ostream& out) {
+    out << text;
+}
 
 void WriteOutline(const TreeView& tree, std::ostream& out) {
     WriteOutlineBelow(tree, tree.Root(), 0, out);

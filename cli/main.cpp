@@ -45,6 +45,6 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& error) {
         // Commands report their own failures; this is start-up or output gone wrong.
         std::cerr << "veltrano-cli: " << error.what() << '\n';
-        return kExitFailure;
+        return FailureStatus(args.command);
     }
 }

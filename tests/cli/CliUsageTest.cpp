@@ -7,7 +7,7 @@ namespace {
 
 TEST_F(CliTest, HelpForTheProgramAndEachCommand) {
     const std::pair<Args, std::string> cases[] = {
-        {{"--help"}, "Usage: veltrano-cli survey|list|replace [ARGUMENTS]\n"},
+        {{"--help"}, "Usage: veltrano-cli survey|list|replace|diff [ARGUMENTS]\n"},
         {{"survey", "--help"},
          "Usage: veltrano-cli survey [DATABASE] [--json] [--user NAME] [--password TEXT]\n"},
         {{"list", "-h"},
