@@ -156,11 +156,17 @@ private:
         };
         Index ca = first(a_, parentA);
         Index cb = first(b_, parentB);
-        // Mostly the children agree one for one, in the same order: no index for them.
-        while (ca != 0 && cb != 0 && IdentityOf(a_, ca) == IdentityOf(b_, cb)) {
+        // Mostly the children agree one for one, in the same order: no index for them. Most
+        // are properties of the same text, which need no closer look.
+        for (; ca != 0 && cb != 0; ca = a_.Next(ca), cb = b_.Next(cb)) {
+            const std::string_view tag = a_.Tag(ca);
+            if (tag == kPropertyTag && b_.Tag(cb) == tag && a_.Text(ca) == b_.Text(cb)) {
+                continue;
+            }
+            if (!(IdentityOf(a_, ca) == IdentityOf(b_, cb))) {
+                break;
+            }
             Pair(ca, cb);
-            ca = a_.Next(ca);
-            cb = b_.Next(cb);
         }
         if (ca != 0 || cb != 0) {
             MatchRest(ca, cb);
