@@ -98,9 +98,7 @@ public:
     }
 
     std::size_t Run() {
-        if (a_.Root() != 0 || b_.Root() != 0) {
-            CompareChildren(a_.Root(), b_.Root());
-        }
+        CompareChildren(a_.Root(), b_.Root());
         return count_;
     }
 
