@@ -40,7 +40,7 @@ for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$files" || problem "the package lacks $file"
 done
 unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) <(printf '%s\n' "$files"))
-[ -z "$unexpected" ] || problem "the package holds files no install rule names: $(echo $unexpected)"
+[ -z "$unexpected" ] || problem "the package holds files no install rule names: $(tr "\n" " " <<<"$unexpected")"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

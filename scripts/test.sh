@@ -17,7 +17,7 @@ for preset in noqt ci asan; do
   if [ "$preset" = ci ]; then
     echo "== ci: the Debian package and its check"
     rm -rf build/ci/package
-    (cd build/ci && cpack -G DEB -B package >/dev/null)
+    (cd build/ci && cpack -G DEB -B package)
     scripts/check-package.sh build/ci/package/veltrano_*.deb
   fi
 done
