@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Veltrano needs to build, test and run; skips what is there.
-# With --windows also what the Windows build needs: mingw-w64, wine (64-bit only: wine32 would
-# take over the wine command), and dpkg-source and tclsh to make SQLite from its source package.
+# Installs the Debian 12 packages Veltrano needs to build, test, package and run; skips what is
+# there. dpkg-dev finds the Debian package's dependencies (dpkg-shlibdeps), desktop-file-utils and
+# groff-base check the desktop entry and the manual pages in it. With --windows also what the
+# Windows build needs: mingw-w64, wine (64-bit only: wine32 would take over the wine command), and
+# tclsh to make SQLite from its source package (dpkg-source).
 set -euo pipefail
 
 packages=(
@@ -11,10 +13,11 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth xdg-utils
+  dpkg-dev desktop-file-utils groff-base
 )
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
-    dpkg-dev tcl xz-utils debian-archive-keyring)
+    tcl xz-utils debian-archive-keyring)
 fi
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the build without Qt (core, command line, stand-in ACT!),
-# the CI build (warnings are errors), the address/undefined-behaviour sanitizer build, and the
-# Windows builds (64-bit tests under wine).
+# the CI build (warnings are errors) and its Debian package, the address/undefined-behaviour
+# sanitizer build, and the Windows builds (64-bit tests under wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,12 @@ for preset in noqt ci asan; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = ci ]; then
+    echo "== ci: the Debian package and its check"
+    rm -rf build/ci/package
+    (cd build/ci && cpack -G DEB -B package)
+    scripts/check-package.sh build/ci/package/veltrano_*.deb
+  fi
 done
 
 echo "== benchmarks: one run each on the smallest size (a smoke test, not a measurement)"

@@ -14,6 +14,7 @@
 #include "wiring/MainForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 #include <QTimer>
 
@@ -35,10 +36,22 @@ std::filesystem::path TrustedRegistrationFolder(std::string& problem) {
     }
 }
 
+// The program's icon at every size the desktop draws it (built in from packaging/linux/icons).
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/veltrano-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 int Run(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(
         QString::fromUtf8(forms::kAppTitle.data(), forms::kAppTitle.size()));
+    // Every window and dialog shows the icon; the desktop entry's name ties the window to it.
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
 
     forms::IniSettingsStore settings(forms::IniSettingsStore::DefaultPath(forms::kAppTitle));
     qt::QtForms forms(settings);

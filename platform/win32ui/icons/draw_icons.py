@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the window's icons (16 and 32 px, 32-bit with alpha) into .ico files beside this script.
+"""Draws the window's icons (16 and 32 px, 32-bit with alpha) into .ico files beside this script,
+and the program's icon for Linux desktops (PNG at the hicolor theme's sizes and SVG) into
+packaging/linux/icons/hicolor.
 
 Each picture is a list of shapes in a 16-unit square, painted in order and sampled 4 x 4 per
-pixel, so both sizes come from one drawing. Run it again after changing a picture and commit
-the .ico files; the build only reads them.
+pixel, so every size comes from one drawing and both editions look alike. Run it again after
+changing a picture and commit its output; the build only reads it.
 """
 
 import os
 import struct
+import zlib
 
 SAMPLES = 4
 
@@ -100,6 +103,42 @@ def ico(images):
     return header + entries + data
 
 
+def png(pixels):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    size = len(pixels)
+    raw = b"".join(b"\0" + bytes(v for pixel in row for v in pixel) for row in pixels)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def svg(shapes):
+    def fill(color):
+        return "#%02x%02x%02x" % color
+
+    def number(value):
+        return ("%.3f" % value).rstrip("0").rstrip(".")
+
+    lines = ['<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">']
+    for kind, a, color in shapes:
+        if kind == "rect":
+            lines.append('  <rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
+                         % (number(a[0]), number(a[1]), number(a[2] - a[0]), number(a[3] - a[1]), fill(color)))
+        elif kind == "ellipse":
+            lines.append('  <ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s"/>'
+                         % (number(a[0]), number(a[1]), number(a[2]), number(a[3]), fill(color)))
+        elif kind == "ring":
+            lines.append('  <circle cx="%s" cy="%s" r="%s" fill="none" stroke="%s" stroke-width="%s"/>'
+                         % (number(a[0]), number(a[1]), number(a[2] - a[3] / 2), fill(color), number(a[3])))
+        else:
+            points = " ".join("%s,%s" % (number(x), number(y)) for x, y in a)
+            lines.append('  <polygon points="%s" fill="%s" fill-rule="evenodd"/>' % (points, fill(color)))
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
+
+
 BLUE = (40, 96, 180)
 LIGHT_BLUE = (120, 170, 230)
 DARK = (40, 48, 64)
@@ -180,11 +219,25 @@ PICTURES = {
 }
 
 
+# The hicolor theme's sizes of the program's icon on Linux.
+DESKTOP_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as out:
+        out.write(data)
+
+
 def main():
     folder = os.path.dirname(os.path.abspath(__file__))
     for name, shapes in PICTURES.items():
-        with open(os.path.join(folder, name + ".ico"), "wb") as out:
-            out.write(ico([render(shapes, 16), render(shapes, 32)]))
+        write(os.path.join(folder, name + ".ico"), ico([render(shapes, 16), render(shapes, 32)]))
+    hicolor = os.path.join(folder, "..", "..", "..", "packaging", "linux", "icons", "hicolor")
+    program = PICTURES["Veltrano"]
+    for size in DESKTOP_SIZES:
+        write(os.path.join(hicolor, "%dx%d" % (size, size), "apps", "veltrano.png"), png(render(program, size)))
+    write(os.path.join(hicolor, "scalable", "apps", "veltrano.svg"), svg(program).encode())
 
 
 if __name__ == "__main__":
