@@ -19,10 +19,6 @@ protected:
 };
 
 TEST_F(frmInfoTest, CaptionsComeFromTheVersionAndTheAddress) {
-    forms.SetVersion({1, 0, 18});
-    frmInfo fresh(forms, launcher);
-    fresh.Load();
-    EXPECT_EQ(fresh.lbVersionCaption(), "Version 1.0.0.18");
     EXPECT_EQ(VersionCaption({12, 3, 0}), "Version 12.3.0.0");
     EXPECT_EQ(form.lbMSCaption(), "www.veltrano.example");
     EXPECT_EQ(form.lbMSTag(), "https://www.veltrano.example/");

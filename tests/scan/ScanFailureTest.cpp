@@ -4,32 +4,10 @@
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/DispatchIds.h"
 #include "scan/modTreeviewFunktionen.h"
+#include "support/OverridingDispatch.h"
 
 namespace veltrano::scan::testing {
 namespace {
-
-// The stand-in's Database object, with one member failing as an ACT! that lost its table would.
-class FailingMember final : public ole::Dispatch {
-public:
-    FailingMember(ole::DispatchPtr inner, std::int32_t failing)
-        : inner_(std::move(inner)), failing_(failing) {}
-
-    ole::Variant Invoke(std::int32_t dispid, ole::InvokeKind kind,
-                        std::span<const ole::Variant> args) override {
-        if (dispid == failing_) {
-            throw ole::AutomationError(-2147467259, "Unspecified error");
-        }
-        return inner_->Invoke(dispid, kind, args);
-    }
-    ole::Variant InvokeByName(std::string_view name, ole::InvokeKind kind,
-                              std::span<const ole::Variant> args) override {
-        return inner_->InvokeByName(name, kind, args);
-    }
-
-private:
-    ole::DispatchPtr inner_;
-    std::int32_t failing_;
-};
 
 // Lets adding a child of one node fail, as a control out of resources would.
 class RefusingListener final : public TreeView::Listener {
@@ -72,9 +50,12 @@ TEST_F(ScanFailureOnFile, FailingTableAccessorPropagatesAndKeepsThePartialTree) 
         w.AddRecord(TableAccessor::Contact, "C1");
         w.AddRecord(TableAccessor::Contact, "C2");
     });
-    act::Database db(std::make_shared<FailingMember>(
+    // The Group table fails, as in an ACT! that lost it.
+    act::Database db(std::make_shared<testsupport::OverridingDispatch>(
         ole::standin::CreateStandInDatabase([] { return std::string(); }),
-        ole::dispid::kDatabaseGroupTable));
+        std::map<std::int32_t, testsupport::OverridingDispatch::Override>{
+            {ole::dispid::kDatabaseGroupTable,
+             testsupport::Raising(-2147467259, "Unspecified error")}}));
     db.Open(file.string());
     try {
         ScanDatabase(db, tree, status.Panels("Status"), forms);

@@ -30,7 +30,6 @@ public:
     std::int32_t value = 42;
     bool fail = false;
     std::vector<ShellCall> calls;
-    std::vector<win32::SHELLEXECUTEINFO> records;
     std::map<std::int32_t, bool> running; // open handles
     std::set<std::int32_t> closed;
 
@@ -47,7 +46,6 @@ public:
         return value;
     }
     bool ShellExecuteExA(win32::SHELLEXECUTEINFO& info) override {
-        records.push_back(info);
         calls.push_back({info.hwnd, info.lpVerb, info.lpFile.value_or(""), info.lpParameters,
                          info.lpDirectory, info.nShow, true});
         info.hInstApp = value;

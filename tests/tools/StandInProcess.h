@@ -26,7 +26,6 @@ public:
     StandInProcess(const StandInProcess&) = delete;
     StandInProcess& operator=(const StandInProcess&) = delete;
 
-    pid_t Pid() const noexcept { return pid_; }
     // True once its entry is in the registration folder; false when it ended or time ran out.
     bool WaitRegistered(std::chrono::milliseconds timeout = std::chrono::seconds(20));
     // Sends the signal, or waits for it to end by itself; the exit status (or 128 + signal).

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace veltrano::ole {
@@ -21,12 +22,12 @@ template <typename Call> std::int32_t ErrorOf(Call call) {
 
 TEST(Variant, StrictAccessorsRaise) {
     const Variant text("12");
-    EXPECT_EQ(ErrorOf([&] { (void)text.AsInteger(); }), errors::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { (void)text.AsLong(); }), errors::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { (void)text.AsBool(); }), errors::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { (void)Variant(true).AsString(); }), errors::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { (void)Variant(std::int16_t{1}).AsBool(); }), errors::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { (void)Variant().AsString(); }), errors::kTypeMismatch);
+    for (const auto& access : std::vector<std::function<void()>>{
+             [&] { (void)text.AsInteger(); }, [&] { (void)text.AsLong(); },
+             [&] { (void)text.AsBool(); }, [] { (void)Variant(true).AsString(); },
+             [] { (void)Variant(std::int16_t{1}).AsBool(); }, [] { (void)Variant().AsString(); }}) {
+        EXPECT_EQ(ErrorOf(access), errors::kTypeMismatch);
+    }
     try {
         (void)Variant(std::int32_t{0}).AsBool();
         FAIL();
@@ -45,15 +46,6 @@ TEST(Variant, IntegerAndLongConvertWithinRange) {
     EXPECT_EQ(ErrorOf([] { (void)Variant(std::int32_t{32768}).AsInteger(); }), errors::kOverflow);
     EXPECT_EQ(ErrorOf([] { (void)Variant(std::int32_t{-32769}).AsInteger(); }), errors::kOverflow);
     EXPECT_NE(Variant(std::int16_t{5}), Variant(std::int32_t{5}));
-}
-
-TEST(Variant, ToTextShowsValuesAsText) {
-    EXPECT_EQ(Variant().ToText(), "");
-    EXPECT_EQ(Variant(true).ToText(), "True");
-    EXPECT_EQ(Variant(false).ToText(), "False");
-    EXPECT_EQ(Variant(std::int16_t{-32768}).ToText(), "-32768");
-    EXPECT_EQ(Variant(std::int32_t{2147483647}).ToText(), "2147483647");
-    EXPECT_EQ(Variant("Gruppe").ToText(), "Gruppe");
 }
 
 // Answers every call with a preset value.

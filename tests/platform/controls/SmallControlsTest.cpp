@@ -16,18 +16,11 @@ TEST(AccessKeys, MarkersAndLiteralAmpersands) {
     EXPECT_EQ(StripAccessKey("Trailing&"), "Trailing");
 }
 
-TEST(Toolbar, ButtonsByKey) {
+TEST(Toolbar, KeysAreUnique) {
     Toolbar bar;
     bar.ButtonsAdd("Back", "&Back", "Back");
-    bar.ButtonsAdd("For", "&Forward", "For");
     EXPECT_EQ(ErrorOf([&] { bar.ButtonsAdd("Back", "again", ""); }), 35602);
-    bar.SetButtonEnabled("For", false);
-    EXPECT_FALSE(bar.ByKey("For").enabled);
-    EXPECT_TRUE(bar.At(1).enabled);
     EXPECT_THROW(bar.SetButtonEnabled("Save", true), ControlError);
-    EXPECT_THROW(bar.At(3), ControlError);
-    bar.ButtonsClear();
-    EXPECT_EQ(bar.Count(), 0);
 }
 
 TEST(StatusBar, PanelKeysMatchExactly) {

@@ -31,12 +31,12 @@ private slots:
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("ID"));
         QCOMPARE(Column(0), (QStringList{"gamma", "alpha", "beta"}));
 
+        // The order is the control's (its own tests); the model has to announce each change.
         QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
         list->SetSortKey(0);
         list->SetSorted(true);
         QVERIFY(reset.count() >= 1);
         QCOMPARE(Column(0), (QStringList{"alpha", "beta", "gamma"}));
-        QCOMPARE(Column(1), (QStringList{"    9", "   25", "  100"}));
 
         // A row added to a sorted list goes to its place, announced as one inserted row.
         QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
@@ -45,9 +45,6 @@ private slots:
         QCOMPARE(inserted[0][1].toInt(), 2);
         QCOMPARE(inserted[0][2].toInt(), 2);
         QCOMPARE(Column(0), (QStringList{"alpha", "beta", "delta", "gamma"}));
-
-        list->SetSortOrder(ListView::lvwDescending);
-        QCOMPARE(Column(0), (QStringList{"gamma", "delta", "beta", "alpha"}));
 
         list->ListItemsClear();
         QCOMPARE(model->rowCount(), 0);

@@ -58,11 +58,6 @@ private slots:
 
     void showsCaptionLayoutAndTexts() {
         QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Informationen über das Programm"));
-        QCOMPARE(dialog->size(), QSize(320, 182));
-        QCOMPARE(Control("picScrollText")->geometry(), QRect(88, 76, 140, 44));
-        QCOMPARE(Control("lbVersion")->geometry(), QRect(16, 127, 153, 16));
-        QCOMPARE(Control("lbCopyright")->geometry(), QRect(224, 125, 81, 17));
-        QCOMPARE(Control("lbMS")->geometry(), QRect(168, 152, 137, 17));
         QCOMPARE(Label("lbVersion")->text(), QString("Version 3.4.0.56"));
         QCOMPARE(Label("lbMS")->text(),
                  QString::fromStdString(about::LinkCaptionOf(VELTRANO_WEB_ADDRESS)));
@@ -71,7 +66,6 @@ private slots:
         for (const char* name : {"lbVersion", "lbCopyright", "lbMS"}) {
             QVERIFY2(Label(name)->sizeHint().width() <= Label(name)->width(), name); // not cut
         }
-        QCOMPARE(dialog->Timer1().interval(), 70);
         QTRY_VERIFY_WITH_TIMEOUT(dialog->Form().ScrollOffset() >= 2, 2000); // the timer runs
     }
 

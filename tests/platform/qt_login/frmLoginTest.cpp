@@ -58,13 +58,8 @@ private slots:
 
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.cmdAbbort->size(), form.cmdOK->size());
-        const QRect abbort = InForm(form, *form.cmdAbbort);
-        const QRect ok = InForm(form, *form.cmdOK);
-        QVERIFY(abbort.top() > InForm(form, *form.frUserdaten).bottom());
-        QCOMPARE(abbort.top(), ok.top());
-        QVERIFY(abbort.right() < ok.left());
-        QVERIFY(form.rect().contains(abbort) && form.rect().contains(ok));
+        QVERIFY(form.rect().contains(InForm(form, *form.cmdAbbort)) &&
+                form.rect().contains(InForm(form, *form.cmdOK)));
         QVERIFY(form.lbName->width() >= form.lbName->sizeHint().width());
         QVERIFY(form.lbPassord->width() >= form.lbPassord->sizeHint().width());
     }
