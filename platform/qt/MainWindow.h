@@ -6,11 +6,18 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
 class QLabel;
 
 namespace veltrano::qt {
 
 class ButtonBar;
+class Divider;
+class FindBox;
 class ReportList;
 class StructureTree;
 
@@ -30,6 +37,13 @@ public:
     ReportList& List() noexcept { return *list_; }
     QLabel& StatusText() noexcept { return *status_; }
     QLabel& ChangesText() noexcept { return *changes_; }
+    FindBox& Find() noexcept { return *find_; }
+    Divider& TreeDivider() noexcept { return *divider_; }
+
+    // The layout remembered in the settings: frame geometry (when it fits on a screen), the
+    // divider, and the column widths the user set, per list layout. Damaged values are skipped.
+    void RestoreLayout();
+    void SaveLayout();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -43,6 +57,14 @@ private:
     // Hands the window's size and state to frmHaupt, runs its OnResize and applies the result.
     void Relayout();
     void PlaceControls();
+    void AddShortcuts();
+    // Selects the next (or previous) node whose text holds the find box's text and runs its
+    // node click as a user's click does.
+    void FindInTree(bool forward, bool includeCurrent);
+    void MoveDivider(int x);
+    // After the list was rebuilt: the column widths the user gave its layout.
+    void FollowListLayout();
+    void RememberColumnWidths();
     // Runs a handler of the form; a failure that escapes it is reported, never thrown into Qt.
     template <class Handler> void Forward(Handler&& handler);
 
@@ -53,6 +75,12 @@ private:
     QLabel* status_;
     QLabel* changes_;
     QWidget* client_;
+    FindBox* find_;
+    Divider* divider_;
+    bool listRebuilt_ = false;
+    // Column widths by list layout: set by the user in this run, and read from the settings.
+    std::map<std::string, std::vector<int>> resizedColumns_;
+    std::map<std::string, std::optional<std::vector<int>>> savedColumns_;
     bool relayingOut_ = false;
     QPointer<QWidget> focusBeforeBusy_;
 };
