@@ -17,6 +17,7 @@ TEST(SearchAgainTest, RepeatsTheLastTextAndNotesTheEnd) {
     const auto db = tree.Add(0, 4, "/data/x.dbf", "x", "Datenbank");
     const auto fields = tree.Add(db, 4, "", "Fields", "Felder");
     tree.SetTag(fields, "Felder");
+    tree.SetTag(tree.Add(fields, 4, "Contact 1", "Company", "Feld"), "Feld");
     tree.SetSelected(fields);
     form.SetListSource(fields);
     for (int c = 0; c < 16; ++c) {
@@ -31,7 +32,7 @@ TEST(SearchAgainTest, RepeatsTheLastTextAndNotesTheEnd) {
     forms.QueueInput("a.exe"); // nothing remembered yet: F3 asks as Search does
     form.OnSearchAgain();
     EXPECT_EQ(form.lvACT.SelectedItem(), 1);
-    EXPECT_EQ(panel(), "x.dbf: 0 fields");
+    EXPECT_EQ(panel(), "x.dbf: 1 fields");
     form.OnSearchAgain(); // case-sensitive, as Search: row 3 does not match
     EXPECT_EQ(form.lvACT.SelectedItem(), 4);
     EXPECT_EQ(forms.Inputs().size(), 1u);
@@ -48,7 +49,7 @@ TEST(SearchAgainTest, RepeatsTheLastTextAndNotesTheEnd) {
     form.OnButtonClick("Replace"); // clears the marks of the cells it examined
     EXPECT_EQ(panel(), "0 cells replaced");
     form.OnButtonClick("CopyTable"); // any later command ends the note
-    EXPECT_EQ(panel(), "x.dbf: 0 fields");
+    EXPECT_EQ(panel(), "x.dbf: 1 fields");
     EXPECT_EQ(forms.PendingAnswers(), 0u);
 }
 
