@@ -104,7 +104,7 @@ std::string ListLayoutName(const controls::ListView& list) {
 
 std::optional<std::vector<int>> LoadColumnWidths(forms::FormsRuntime& forms,
                                                  std::string_view layout) {
-    auto widths = ParseNumberList(Get(forms, std::string(kColumnsPrefix) + std::string(layout)), 0,
+    auto widths = ParseNumberList(Get(forms, std::string(kColumnsPrefix) + std::string(layout)), -1,
                                   kMostColumnWidth);
     if (widths && widths->size() > kMostColumns) {
         return std::nullopt;

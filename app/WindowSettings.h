@@ -35,8 +35,8 @@ void SaveTreeWidth(forms::FormsRuntime& forms, int width);
 
 // A name for the columns the list shows, the same for every list of that layout.
 std::string ListLayoutName(const controls::ListView& list);
-// Column widths in pixels, one per column; nullopt when none were saved for the layout or the
-// value is damaged.
+// Column widths in pixels, one per column, -1 for a column whose width the user left to the
+// list; nullopt when none were saved for the layout or the value is damaged.
 std::optional<std::vector<int>> LoadColumnWidths(forms::FormsRuntime& forms,
                                                  std::string_view layout);
 void SaveColumnWidths(forms::FormsRuntime& forms, std::string_view layout,

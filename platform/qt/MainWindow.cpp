@@ -89,7 +89,7 @@ MainWindow::MainWindow(app::frmHaupt& form, QWidget* parent)
             [this] { Forward([&] { form_.OnCopyRows(list_->SelectedRows()); }); });
     connect(tree_, &StructureTree::copyRequested, this,
             [this] { Forward([&] { form_.OnCopyNodeText(); }); });
-    connect(list_, &ReportList::columnResizedByUser, this, &MainWindow::RememberColumnWidths);
+    connect(list_, &ReportList::columnResizedByUser, this, &MainWindow::RememberColumnWidth);
     connect(&list_->Model(), &QAbstractItemModel::modelReset, this,
             [this] { listRebuilt_ = true; });
     connect(find_, &FindBox::findRequested, this, &MainWindow::FindInTree);
@@ -191,12 +191,21 @@ void MainWindow::MoveDivider(int x) {
     PlaceControls();
 }
 
-void MainWindow::RememberColumnWidths() {
-    std::vector<int> widths;
-    for (int column = 0; column < form_.lvACT.ColumnCount(); ++column) {
-        widths.push_back(list_->header()->sectionSize(column));
+std::vector<int>& MainWindow::ColumnWidthsOf(const std::string& layout) {
+    if (layoutsRead_.insert(layout).second) {
+        if (auto saved = app::LoadColumnWidths(form_.Forms(), layout)) {
+            columnWidths_[layout] = std::move(*saved);
+        }
     }
-    resizedColumns_[app::ListLayoutName(form_.lvACT)] = std::move(widths);
+    return columnWidths_[layout];
+}
+
+void MainWindow::RememberColumnWidth(int column, int width) {
+    const std::string layout = app::ListLayoutName(form_.lvACT);
+    std::vector<int>& widths = ColumnWidthsOf(layout);
+    widths.resize(static_cast<std::size_t>(form_.lvACT.ColumnCount()), -1);
+    widths[static_cast<std::size_t>(column)] = width;
+    layoutsResized_.insert(layout);
 }
 
 void MainWindow::FollowListLayout() {
@@ -204,25 +213,14 @@ void MainWindow::FollowListLayout() {
         return;
     }
     listRebuilt_ = false;
-    const std::string layout = app::ListLayoutName(form_.lvACT);
-    const std::vector<int>* widths = nullptr;
-    if (const auto resized = resizedColumns_.find(layout); resized != resizedColumns_.end()) {
-        widths = &resized->second;
-    } else {
-        // Read once per layout: the widths the user gave it in an earlier run.
-        auto saved = savedColumns_.find(layout);
-        if (saved == savedColumns_.end()) {
-            saved =
-                savedColumns_.emplace(layout, app::LoadColumnWidths(form_.Forms(), layout)).first;
-        }
-        widths = saved->second ? &*saved->second : nullptr;
-    }
-    if (widths == nullptr ||
-        widths->size() != static_cast<std::size_t>(form_.lvACT.ColumnCount())) {
+    const std::vector<int>& widths = ColumnWidthsOf(app::ListLayoutName(form_.lvACT));
+    if (widths.size() != static_cast<std::size_t>(form_.lvACT.ColumnCount())) {
         return;
     }
-    for (std::size_t column = 0; column < widths->size(); ++column) {
-        form_.lvACT.SetColumnWidth(static_cast<std::int32_t>(column) + 1, (*widths)[column]);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        if (widths[column] >= 0) {
+            form_.lvACT.SetColumnWidth(static_cast<std::int32_t>(column) + 1, widths[column]);
+        }
     }
 }
 
@@ -258,8 +256,8 @@ void MainWindow::SaveLayout() {
     app::SaveWindowGeometry(forms, {rect.x(), rect.y(), rect.width(), rect.height(),
                                     (windowState() & Qt::WindowMaximized) != 0});
     app::SaveTreeWidth(forms, form_.tvACTRect.Width);
-    for (const auto& [layout, widths] : resizedColumns_) {
-        app::SaveColumnWidths(forms, layout, widths);
+    for (const std::string& layout : layoutsResized_) {
+        app::SaveColumnWidths(forms, layout, columnWidths_[layout]);
     }
 }
 

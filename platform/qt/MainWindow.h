@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include <map>
-#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,7 +64,10 @@ private:
     void MoveDivider(int x);
     // After the list was rebuilt: the column widths the user gave its layout.
     void FollowListLayout();
-    void RememberColumnWidths();
+    void RememberColumnWidth(int column, int width);
+    // The column widths of a layout (-1 where the user left the width to the list), read from
+    // the settings when first asked for.
+    std::vector<int>& ColumnWidthsOf(const std::string& layout);
     // Runs a handler of the form; a failure that escapes it is reported, never thrown into Qt.
     template <class Handler> void Forward(Handler&& handler);
 
@@ -78,9 +81,10 @@ private:
     FindBox* find_;
     Divider* divider_;
     bool listRebuilt_ = false;
-    // Column widths by list layout: set by the user in this run, and read from the settings.
-    std::map<std::string, std::vector<int>> resizedColumns_;
-    std::map<std::string, std::optional<std::vector<int>>> savedColumns_;
+    // Column widths by list layout; the layouts the user changed in this run are saved.
+    std::map<std::string, std::vector<int>> columnWidths_;
+    std::set<std::string> layoutsRead_;
+    std::set<std::string> layoutsResized_;
     bool relayingOut_ = false;
     QPointer<QWidget> focusBeforeBusy_;
 };

@@ -129,7 +129,7 @@ void ReportList::OnSectionResized(int column, int newSize) {
     }
     const QScopedValueRollback<bool> guard(applyingWidths_, true);
     list_.SetColumnWidth(column + 1, newSize);
-    emit columnResizedByUser();
+    emit columnResizedByUser(column, newSize);
 }
 
 void ReportList::OnCurrentChanged(const QModelIndex& current) {

@@ -30,7 +30,7 @@ signals:
     void columnClicked(int column); // 1-based, as ColumnHeader.Index
     void rowDoubleClicked();        // the control's selection is already that row
     void copyRequested();           // Ctrl+C (the platform's copy keys) on the list
-    void columnResizedByUser();     // the user dragged a column's edge
+    void columnResizedByUser(int column, int width); // 0-based; the user dragged its edge
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
