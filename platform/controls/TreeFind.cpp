@@ -1,7 +1,6 @@
 #include "platform/controls/TreeFind.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
 namespace veltrano::controls {
@@ -83,17 +82,6 @@ Index Before(const TreeView& tree, Index node) {
 }
 
 } // namespace
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) noexcept {
-    if (part.empty()) {
-        return true;
-    }
-    std::string folded(part);
-    for (char& c : folded) {
-        c = static_cast<char>(Fold(c));
-    }
-    return ContainsFolded(text, folded);
-}
 
 Index FindNodeContaining(const TreeView& tree, std::string_view text, Index from,
                          FindDirection direction, bool includeFrom) {

@@ -1,5 +1,4 @@
 #include "app/WindowSettings.h"
-#include "app/frmHaupt.h"
 #include "support/NullPlatform.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 namespace {
 
 using namespace veltrano;
-using app::frmHaupt;
 
 TEST(WindowSettingsTest, DamagedValuesReadAsNeverSaved) {
     const std::pair<const char*, bool> cases[] = {
@@ -25,20 +23,6 @@ TEST(WindowSettingsTest, DamagedValuesReadAsNeverSaved) {
     EXPECT_EQ(app::LoadWindowGeometry(forms), (app::WindowGeometry{-1200, 5, 800, 600, true}));
     forms.Settings().Save("Veltrano", "window", "columns.ID3", "100,-5,42");
     EXPECT_FALSE(app::LoadColumnWidths(forms, "ID3"));
-}
-
-TEST(TreeWidthTest, TheListFollowsTheDividerWithinTheLeastPaneWidths) {
-    testsupport::NullPlatform platform;
-    frmHaupt form = platform.MainForm();
-    const int most = frmHaupt::kDesignClientWidth - 240 - 105 - frmHaupt::kMinimumPaneWidth;
-    for (const auto& [asked, width] :
-         {std::pair{5000, 5000}, std::pair{100, frmHaupt::kMinimumPaneWidth},
-          std::pair{20000, most}}) {
-        form.SetTreeWidth(asked);
-        EXPECT_EQ(form.tvACTRect.Width, width);
-        EXPECT_EQ(form.lvACTRect.Left, 120 + width + frmHaupt::kDividerGap);
-        EXPECT_EQ(form.lvACTRect.Left + form.lvACTRect.Width, form.ScaleWidth - 120);
-    }
 }
 
 } // namespace
