@@ -100,7 +100,7 @@ private slots:
         BuildTree();
         form->tvACT.SetSelected(region);
         QTest::keySequence(&window->Tree(), QKeySequence::Copy);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Region"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Region filter"));
     }
 
     void findBoxWalksMatchesAndTurnsRedOnNone() {
@@ -120,11 +120,11 @@ private slots:
             Qt::KeyboardModifiers modifiers;
             Index selected;
         };
-        const Step steps[] = {{"fi", {}, {}, contactFields}, // from Region round to the first
-                              {nullptr, Qt::Key_Return, {}, groupFields},
-                              {nullptr, Qt::Key_F3, {}, contactFields},
-                              {nullptr, Qt::Key_Return, Qt::ShiftModifier, groupFields},
-                              {"x", {}, {}, groupFields}}; // "fix": none, the node stays
+        const Step steps[] = {{"fi", {}, {}, region}, // the node shown still matches
+                              {nullptr, Qt::Key_Return, {}, contactFields}, // round to the first
+                              {nullptr, Qt::Key_F3, {}, groupFields},
+                              {nullptr, Qt::Key_Return, Qt::ShiftModifier, contactFields},
+                              {"x", {}, {}, contactFields}}; // "fix": none, the node stays
         for (const Step& step : steps) {
             if (step.typed != nullptr) {
                 QTest::keyClicks(&find, step.typed);
@@ -241,7 +241,7 @@ private:
         const QRect rect = tree.visualRect(tree.Model().IndexOf(node));
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
     }
-    // x > Tables > Contact > Fields > Company | Group > Fields > Region; Region not shown.
+    // x > Tables > Contact > Fields > Company | Group > Fields > Region filter.
     void BuildTree() {
         auto& t = form->tvACT;
         const auto add = [&](Index parent, const char* key, const char* text, const char* tag) {
@@ -254,7 +254,7 @@ private:
         contactFields = add(contact, "", "Fields", "Felder");
         add(contactFields, "Contact 10", "Company", "Feld");
         groupFields = add(add(tables, "", "Group", "Tabelle"), "", "Fields", "Felder");
-        region = add(groupFields, "Group 10", "Region", "Feld");
+        region = add(groupFields, "Group 10", "Region filter", "Feld");
         t.EnsureVisible(contactFields);
         t.EnsureVisible(groupFields);
     }
