@@ -1,5 +1,6 @@
 #include "app/frmHaupt.h"
 
+#include "app/ChangesPanel.h"
 #include "app/ErrorReport.h"
 
 #include <algorithm>
@@ -82,9 +83,14 @@ void frmHaupt::SetListSource(controls::TreeView::Index node) {
 }
 
 void frmHaupt::UpdateChangesPanel() {
-    const std::int32_t count = UnsavedChangeCount();
+    // Counting the fields walks the whole tree: once per surveyed tree.
+    if (summaryGeneration_ != tvACT.Generation() || summaryCount_ != tvACT.Count()) {
+        summary_ = DatabaseSummary(tvACT);
+        summaryGeneration_ = tvACT.Generation();
+        summaryCount_ = tvACT.Count();
+    }
     StatusBar.Panels("Changes").SetText(
-        count == 0 ? std::string() : std::to_string(count) + std::string(kChangesPanelText));
+        ChangesPanelText(UnsavedChangeCount(), statusNote_, summary_));
 }
 
 bool frmHaupt::QueryUnload() {
@@ -95,6 +101,7 @@ void frmHaupt::RunCommand(const std::function<void(frmHaupt&)>& command) {
     if (!command) {
         return;
     }
+    statusNote_.clear();
     // Commands report their own failures; this catches what slipped through so that a
     // failure never ends the program.
     try {
@@ -174,6 +181,39 @@ void frmHaupt::OnListDoubleClick() {
     RunCommand(commands_.ListDoubleClick);
 }
 
+void frmHaupt::OnSearchAgain() {
+    if (ShownFieldsNode() != 0) {
+        RunCommand(commands_.SearchAgain);
+    }
+}
+
+void frmHaupt::OnCopyRows(const std::vector<std::int32_t>& rows) {
+    if (commands_.CopyRows) {
+        RunCommand([&](frmHaupt& form) { commands_.CopyRows(form, rows); });
+    }
+}
+
+void frmHaupt::OnCopyNodeText() {
+    const auto node = tvACT.SelectedItem();
+    if (!tvACT.Exists(node)) {
+        return;
+    }
+    RunCommand([node](frmHaupt& form) {
+        form.Forms().ClipboardClear();
+        form.Forms().ClipboardSetText(form.tvACT.Text(node));
+    });
+}
+
+void frmHaupt::SetTreeWidth(int width) {
+    const int margin = tvACTRect.Left;
+    const int most = ScaleWidth - 2 * margin - kDividerGap - kMinimumPaneWidth;
+    tvACTRect.Width = std::clamp(width, kMinimumPaneWidth, std::max(kMinimumPaneWidth, most));
+    lvACTRect.Left = tvACTRect.Left + tvACTRect.Width + kDividerGap;
+    if (State != WindowState::Minimized) {
+        LayOut();
+    }
+}
+
 void frmHaupt::OnResize() {
     if (State == WindowState::Minimized) {
         return;
@@ -186,6 +226,10 @@ void frmHaupt::OnResize() {
         Height = kMinimumOuterSize;
         return;
     }
+    LayOut();
+}
+
+void frmHaupt::LayOut() {
     const int margin = tvACTRect.Left;
     const int height = ScaleHeight - lvACTRect.Top - kStatusBarHeight - margin;
     // On a narrow window with wide borders the arithmetic can go below zero.

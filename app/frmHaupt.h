@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrano::app {
 
@@ -49,6 +50,10 @@ struct Commands {
     std::function<void(frmHaupt&)> NodeClick;
     std::function<void(frmHaupt&, int)> ColumnClick;
     std::function<void(frmHaupt&)> ListDoubleClick;
+    // Search once more for LastSearchText, without asking.
+    std::function<void(frmHaupt&)> SearchAgain;
+    // Puts the given rows of the list (1-based, in the order shown) on the clipboard.
+    std::function<void(frmHaupt&, const std::vector<std::int32_t>&)> CopyRows;
 };
 
 // The main window's state and behaviour; the front end draws it and forwards its events.
@@ -60,6 +65,10 @@ public:
     static constexpr int kToolbarHeight = 630;
     static constexpr int kStatusBarHeight = 375;
     static constexpr int kMinimumOuterSize = 3800;
+    // The designed gap between the tree's right edge and the list's left edge, and the least
+    // width the divider leaves each of them.
+    static constexpr int kDividerGap = 105;
+    static constexpr int kMinimumPaneWidth = 600;
 
     explicit frmHaupt(Platform platform, Commands commands = {});
     frmHaupt(const frmHaupt&) = delete;
@@ -77,6 +86,14 @@ public:
     void OnListDoubleClick();
     // Closing the window: false when the user keeps unsaved changes and the window stays open.
     bool QueryUnload();
+    // Keyboard additions: F3 (Search with the last text), copying the selected rows or the
+    // selected node's text.
+    void OnSearchAgain();
+    void OnCopyRows(const std::vector<std::int32_t>& rows);
+    void OnCopyNodeText();
+    // The divider between tree and list moved: the tree takes `width` (kept between the least
+    // pane widths) and the list's left edge follows it with the designed gap.
+    void SetTreeWidth(int width);
 
     // The "Felder" node whose Fields list is shown; 0 when the list shows none or its node is
     // gone (the tree was rebuilt).
@@ -89,6 +106,9 @@ public:
     void SetListSource(controls::TreeView::Index node);
     // Runs a command as the toolbar does: a failure that reaches it is reported, never passed on.
     void RunCommand(const std::function<void(frmHaupt&)>& command);
+    // What the running command wants shown in the second panel once it ends (unsaved marks
+    // still win); every command starts without one.
+    void SetStatusNote(std::string note) { statusNote_ = std::move(note); }
 
     Platform& Services() noexcept { return platform_; }
     Commands& Handlers() noexcept { return commands_; }
@@ -127,9 +147,15 @@ public:
 private:
     void GoInHistory(bool forward);
     void UpdateChangesPanel();
+    void LayOut();
 
     Platform platform_;
     Commands commands_;
+    std::string statusNote_;
+    // The database summary of the tree it was counted for (generation and node count).
+    std::string summary_;
+    std::uint64_t summaryGeneration_ = 0;
+    std::int32_t summaryCount_ = 0;
 };
 
 // Numbers right-aligned to five characters, so that a text sort orders them by value.

@@ -3,8 +3,10 @@
 
 #include "bench/BenchContext.h"
 #include "bench/MemoryInUse.h"
+#include "platform/controls/TreeFind.h"
 
 #include <random>
+#include <stdexcept>
 #include <string>
 
 namespace veltrano::bench {
@@ -137,6 +139,25 @@ void JumpBenchmark(benchmark::State& state) {
     });
 }
 
+// The find box's worst case on a surveyed database: a text no node holds, so every node of
+// the tree is read once, from the selected node round to it again.
+void FindBenchmark(benchmark::State& state, BenchContext& context, int size) {
+    Guarded(state, [&] {
+        const TreeView& tree = context.SurveyedWindow(size).Form().tvACT;
+        const Index from = tree.Count() / 2;
+        Index found = 0;
+        for (auto _ : state) {
+            found = controls::FindNodeContaining(tree, "no node holds this", from,
+                                                 controls::FindDirection::Forward, false);
+            benchmark::DoNotOptimize(found);
+        }
+        if (found != 0) {
+            throw std::runtime_error("a node holds the text that none should");
+        }
+        state.counters["nodes"] = tree.Count();
+    });
+}
+
 } // namespace
 
 void RegisterTreeBenchmarks(BenchContext& context) {
@@ -147,6 +168,14 @@ void RegisterTreeBenchmarks(BenchContext& context) {
         });
         memory->Iterations(1);
         context.Require({name, "heap_B_per_node_beyond_texts", 64, "B"});
+    }
+    for (const int size : context.Sizes({kLarge})) {
+        const std::string name = "Tree_FindNoMatch" + SizeSuffix(size);
+        context.Register(name, [&context, size](benchmark::State& state) {
+            FindBenchmark(state, context, size);
+        });
+        // Typing into the find box stays immediate on the largest tree.
+        context.Require({name, "", 50, "ms"});
     }
     context.Register("Tree_Build1M", BuildBenchmark);
     context.Register("Tree_WalkExpanded1M", WalkBenchmark);

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrano::app {
 class frmHaupt;
@@ -18,6 +19,12 @@ inline constexpr std::string_view kCopyTableMessage = "The current table is now 
 // A header line, then one line per row in the order shown; a TAB after every cell and CR LF
 // after every line. Cells are copied unchanged, with no quoting.
 std::string ListViewToText(const controls::ListView& list);
+
+// The given rows (1-based) as ListViewToText writes them, without the header line.
+std::string ListRowsToText(const controls::ListView& list, const std::vector<std::int32_t>& rows);
+
+// Puts the given rows of lvACT on the clipboard, silently: a copy of a selection.
+void CopyRowsToClipboard(app::frmHaupt& form, const std::vector<std::int32_t>& rows);
 
 // Puts lvACT's text on the clipboard and confirms it, also for an empty list.
 void CopyTableToClipboard(app::frmHaupt& form);

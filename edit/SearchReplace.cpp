@@ -1,5 +1,6 @@
 #include "edit/SearchReplace.h"
 
+#include "app/ChangesPanel.h"
 #include "app/frmHaupt.h"
 #include "edit/FieldsListCells.h"
 
@@ -12,8 +13,28 @@ void SearchEntries(app::frmHaupt& form) {
     if (searchText.empty()) {
         return;
     }
+    SearchFor(form, searchText);
+}
+
+bool SearchFor(app::frmHaupt& form, std::string_view searchText) {
     form.LastSearchText = searchText;
+    // A hit always selects a row after the selected one.
+    const std::int32_t before = form.lvACT.SelectedItem();
     ScanList(form.lvACT, searchText, kSearchOnly, true);
+    const bool found = form.lvACT.SelectedItem() != before;
+    if (!found) {
+        form.SetStatusNote(std::string(app::kNoFurtherMatch));
+    }
+    return found;
+}
+
+void SearchAgain(app::frmHaupt& form) {
+    if (form.LastSearchText.empty()) {
+        SearchEntries(form);
+        return;
+    }
+    form.Forms().SetFocus("lvACT");
+    SearchFor(form, std::string(form.LastSearchText));
 }
 
 std::vector<ChangedCell> ReplaceEntries(app::frmHaupt& form) {
@@ -27,7 +48,9 @@ std::vector<ChangedCell> ReplaceEntries(app::frmHaupt& form) {
     if (replaceText.empty()) {
         return {};
     }
-    return ReplaceAll(form, searchText, replaceText);
+    auto changed = ReplaceAll(form, searchText, replaceText);
+    form.SetStatusNote(std::to_string(changed.size()) + std::string(app::kCellsReplaced));
+    return changed;
 }
 
 std::vector<ChangedCell> ReplaceAll(app::frmHaupt& form, std::string_view searchText,

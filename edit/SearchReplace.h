@@ -27,6 +27,13 @@ inline constexpr std::nullopt_t kSearchOnly = std::nullopt;
 // Entry or Exit Trigger contains it. No wrap-around to the top.
 void SearchEntries(app::frmHaupt& form);
 
+// Search without the prompt: remembers searchText as the last search text and selects the next
+// row whose trigger contains it; when there is none, notes "No further match". False then.
+bool SearchFor(app::frmHaupt& form, std::string_view searchText);
+
+// F3: SearchFor the last search text; with none yet, the Search command itself.
+void SearchAgain(app::frmHaupt& form);
+
 // A trigger cell that a replace changed.
 struct ChangedCell {
     std::int32_t row = 0;

@@ -24,6 +24,8 @@ app::Commands StandardCommands() {
     commands.NodeClick = detail::OnNodeClick;
     commands.ColumnClick = detail::OnColumnClick;
     commands.ListDoubleClick = detail::OnListDoubleClick;
+    commands.SearchAgain = edit::SearchAgain;
+    commands.CopyRows = detail::CopyRowsToClipboard;
     return commands;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QKeySequence>
 #include <QToolBar>
 
 namespace veltrano::qt {
@@ -19,6 +20,14 @@ public:
 
     // The action of a button by its 1-based index, nullptr when there is none.
     QAction* ActionAt(int index) const;
+    // The buttons' actions in order, without the trailing widgets.
+    const QList<QAction*>& ButtonActions() const noexcept { return buttons_; }
+    // The action of the button with that key, nullptr when there is none.
+    QAction* ActionFor(const QString& key) const;
+    // A key sequence that also runs the button, named in its tooltip.
+    void SetShortcutHint(const QString& key, const QKeySequence& sequence);
+    // A widget after the buttons, which stays there when the buttons are rebuilt.
+    void AddTrailingWidget(QWidget* widget);
 
 signals:
     void buttonClicked(const QString& key);
@@ -33,6 +42,8 @@ private:
     controls::Toolbar& model_;
     QHash<QString, QIcon> icons_;
     QList<QAction*> buttons_;
+    QHash<QString, QKeySequence> hints_;
+    QAction* firstTrailing_ = nullptr;
 };
 
 } // namespace veltrano::qt

@@ -6,11 +6,18 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
 class QLabel;
 
 namespace veltrano::qt {
 
 class ButtonBar;
+class Divider;
+class FindBox;
 class ReportList;
 class StructureTree;
 
@@ -30,6 +37,13 @@ public:
     ReportList& List() noexcept { return *list_; }
     QLabel& StatusText() noexcept { return *status_; }
     QLabel& ChangesText() noexcept { return *changes_; }
+    FindBox& Find() noexcept { return *find_; }
+    Divider& TreeDivider() noexcept { return *divider_; }
+
+    // The layout remembered in the settings: frame geometry (when it fits on a screen), the
+    // divider, and the column widths the user set, per list layout. Damaged values are skipped.
+    void RestoreLayout();
+    void SaveLayout();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -43,6 +57,17 @@ private:
     // Hands the window's size and state to frmHaupt, runs its OnResize and applies the result.
     void Relayout();
     void PlaceControls();
+    void AddShortcuts();
+    // Selects the next (or previous) node whose text holds the find box's text and runs its
+    // node click as a user's click does.
+    void FindInTree(bool forward, bool includeCurrent);
+    void MoveDivider(int x);
+    // After the list was rebuilt: the column widths the user gave its layout.
+    void FollowListLayout();
+    void RememberColumnWidth(int column, int width);
+    // The column widths of a layout (-1 where the user left the width to the list), read from
+    // the settings when first asked for.
+    std::vector<int>& ColumnWidthsOf(const std::string& layout);
     // Runs a handler of the form; a failure that escapes it is reported, never thrown into Qt.
     template <class Handler> void Forward(Handler&& handler);
 
@@ -53,6 +78,13 @@ private:
     QLabel* status_;
     QLabel* changes_;
     QWidget* client_;
+    FindBox* find_;
+    Divider* divider_;
+    bool listRebuilt_ = false;
+    // Column widths by list layout; the layouts the user changed in this run are saved.
+    std::map<std::string, std::vector<int>> columnWidths_;
+    std::set<std::string> layoutsRead_;
+    std::set<std::string> layoutsResized_;
     bool relayingOut_ = false;
     QPointer<QWidget> focusBeforeBusy_;
 };

@@ -1,7 +1,9 @@
 #include "platform/qt/ReportList.h"
 
+#include "platform/qt/CutTextToolTip.h"
 #include "platform/qt/QtText.h"
 
+#include <QKeyEvent>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -19,7 +21,8 @@ ReportList::ReportList(ListView& list, int defaultColumnWidth, QWidget* parent)
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows for the copy keys; the current row alone is the control's SelectedItem.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
     setHeader(header_);
@@ -50,6 +53,32 @@ ReportList::ReportList(ListView& list, int defaultColumnWidth, QWidget* parent)
     connect(&model_, &ListModel::columnWidthRequested, this, &ReportList::ApplyColumnWidth);
     connect(&model_, &ListModel::enabledChanged, this, &QWidget::setEnabled);
     ApplyAllColumnWidths();
+}
+
+std::vector<std::int32_t> ReportList::SelectedRows() const {
+    std::vector<std::int32_t> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        rows.push_back(ListModel::ListRowOf(index));
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ReportList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+bool ReportList::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        ShowCutTextToolTip(*this, static_cast<QHelpEvent&>(*event));
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 int ReportList::FittedWidth(int column) const {
@@ -100,6 +129,7 @@ void ReportList::OnSectionResized(int column, int newSize) {
     }
     const QScopedValueRollback<bool> guard(applyingWidths_, true);
     list_.SetColumnWidth(column + 1, newSize);
+    emit columnResizedByUser(column, newSize);
 }
 
 void ReportList::OnCurrentChanged(const QModelIndex& current) {

@@ -6,6 +6,8 @@
 
 #include <QTreeView>
 
+#include <vector>
+
 namespace veltrano::qt {
 
 // The detail list lvACT in report form: rows over the ListModel, full-row selection, the
@@ -21,10 +23,18 @@ public:
     SortHeaderView& Header() noexcept { return *header_; }
     // The width LVSCW_AUTOSIZE_USEHEADER gives a 0-based column: its widest text or its header.
     int FittedWidth(int column) const;
+    // The list's rows (1-based) that are selected, in the order shown.
+    std::vector<std::int32_t> SelectedRows() const;
 
 signals:
     void columnClicked(int column); // 1-based, as ColumnHeader.Index
     void rowDoubleClicked();        // the control's selection is already that row
+    void copyRequested();           // Ctrl+C (the platform's copy keys) on the list
+    void columnResizedByUser(int column, int width); // 0-based; the user dragged its edge
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void ApplyColumnWidth(int column);

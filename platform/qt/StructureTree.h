@@ -24,9 +24,13 @@ signals:
     void nodeClicked();
     // The control is about to be enabled or disabled; focus has not moved yet.
     void enabledAboutToChange(bool enabled);
+    // Ctrl+C (the platform's copy keys) on the tree.
+    void copyRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void OnClicked(const QModelIndex& index);

@@ -72,6 +72,7 @@ int Run(int argc, char* argv[]) {
     app::frmHaupt form = wiring::MainForm({forms, objects, *user32, comdlg32, shell32});
     const auto window = std::make_unique<qt::MainWindow>(form);
     forms.SetMainWindow(window.get());
+    window->RestoreLayout();
     window->show();
     if (!folderProblem.empty()) {
         forms.MsgBox("A running ACT! cannot be found: " + folderProblem, forms::vbExclamation);

@@ -30,8 +30,10 @@ using Strings = std::vector<std::string>;
 
 class StatusRecorder final : public controls::StatusBar::Listener {
 public:
-    void PanelTextChanged(const std::string&, const std::string& text) override {
-        texts.push_back(text);
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            texts.push_back(text);
+        }
     }
     Strings texts;
 };

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano"));
         QStringList captions;
         QList<bool> enabled;
-        for (QAction* action : window->Buttons().actions()) {
+        for (QAction* action : window->Buttons().ButtonActions()) {
             auto* button = qobject_cast<QToolButton*>(window->Buttons().widgetForAction(action));
             QVERIFY(button != nullptr);
             captions << button->text();
