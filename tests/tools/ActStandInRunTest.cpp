@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <sys/socket.h>
@@ -102,6 +103,33 @@ TEST_F(ActStandInRunTest, TheLaterRegisteredStandInWinsAndServesOnlyTheApplicati
     EXPECT_EQ(CreationError("Excel.Application").substr(0, 4), "429 ");
     EXPECT_EQ(second->Stop(SIGINT), 0);
     EXPECT_EQ(application.ACTDatenbank(), database.string());
+    EXPECT_EQ(first->Stop(SIGTERM), 0);
+}
+
+TEST_F(ActStandInRunTest, EveryRunningStandInsFileIsKnownByItsIdentity) {
+    const fs::path other = temp.Path() / "other.dbf";
+    testsupport::WriteRunDatabase(other, "Other");
+    auto first = Start(database);
+    auto second = Start(other);
+    fs::create_directory_symlink(temp.Path(), temp.Path() / "linked");
+    fs::create_symlink(database, temp.Path() / "symlink.dbf");
+    fs::create_hard_link(other, temp.Path() / "hardlink.dbf");
+    fs::copy_file(database, temp.Path() / "copy.dbf");
+    std::string upper = database.string();
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    const std::pair<fs::path, bool> cases[] = {{database, true},
+                                               {temp.Path() / "linked" / "sales.dbf", true},
+                                               {temp.Path() / "symlink.dbf", true},
+                                               {temp.Path() / "hardlink.dbf", true},
+                                               {temp.Path() / "copy.dbf", false},
+                                               {upper, true}, // no such file: by its letters
+                                               {temp.Path() / "missing.dbf", false}};
+    for (const auto& [path, open] : cases) {
+        EXPECT_EQ(application.HasDatabaseOpen(path.string()), open) << path;
+    }
+    EXPECT_EQ(second->Stop(SIGTERM), 0);
+    EXPECT_FALSE(application.HasDatabaseOpen((temp.Path() / "hardlink.dbf").string()));
     EXPECT_EQ(first->Stop(SIGTERM), 0);
 }
 
