@@ -256,7 +256,10 @@ std::string HelpText(Command command) {
         "asks for a login and no user is given, the login Veltrano remembers is used. Nothing is\n"
         "ever asked on the terminal and the remembered login is never changed. Messages go to\n"
         "standard error.\n"
-        "Exit status: 0 success, 1 failure, 2 wrong usage.\n";
+        "Texts are printed with \\ as \\\\, ESC CR LF TAB as \\e \\r \\n \\t and other control\n"
+        "bytes as \\xHH (--json escapes as JSON does).\n"
+        "Exit status: 0 success, 1 failure, 2 wrong usage, 3 replace --save saved but its\n"
+        "output could not be written.\n";
     std::string text = UsageLine(command) + "\n\n";
     switch (command) {
     case Command::None:

@@ -1,5 +1,7 @@
 #include "cli/TreeOutput.h"
 
+#include "cli/TextEscape.h"
+
 #include <nlohmann/json.hpp>
 
 #include <ostream>
@@ -13,7 +15,7 @@ using controls::TreeView;
 void WriteOutlineBelow(const TreeView& tree, TreeView::Index first, int depth, std::ostream& out) {
     const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
     for (auto node = first; node != 0; node = tree.Next(node)) {
-        out << indent << tree.Text(node) << '\n';
+        out << indent << EscapeText(tree.Text(node)) << '\n';
         WriteOutlineBelow(tree, tree.Child(node), depth + 1, out);
     }
 }

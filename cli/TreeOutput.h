@@ -10,7 +10,8 @@
 
 namespace veltrano::cli {
 
-// One line per node in tree order: two blanks of indent per level, then the node's text.
+// One line per node in tree order: two blanks of indent per level, then the node's text as
+// EscapeText writes it.
 void WriteOutline(const controls::TreeView& tree, std::ostream& out);
 
 // The top-level node as {"index", "tag", "text", "key", "children"}, tag and key only when not

@@ -10,11 +10,13 @@ const std::string kFieldsHeader =
     "Name\tID\tType\tLength\tDecimal Places\tEntry Rule\tEntry Trigger\tExit Trigger\t"
     "Initial Value\tIs Block Sync\tIs Cut History\tIs Indexed\tIs Primary\tIs Sortable\t"
     "Has Popuplist\tPopup Count\t\r\n";
-const std::string kNameRow = "Name\t   25\tString\t   40\t    0\tNo rules\t"
-                             "c:\\old\\a.exe c:\\old\\b.exe\t\t\tFalse\tFalse\tFalse\tFalse\t"
-                             "False\tFalse\t   -1\t\r\n";
-const std::string kPhoneRow = "Phone\t    9\tString\t   20\t    0\tNo rules\t\tc:\\old\\dial.exe\t"
-                              "\tFalse\tFalse\tFalse\tFalse\tFalse\tTrue\t    2\t\r\n";
+const std::string kNameRow =
+    "Name\t   25\tString\t   40\t    0\tNo rules\t"
+    "c:\\\\old\\\\a.exe c:\\\\old\\\\b.exe\t\t\tFalse\tFalse\tFalse\tFalse\t"
+    "False\tFalse\t   -1\t\r\n";
+const std::string kPhoneRow =
+    "Phone\t    9\tString\t   20\t    0\tNo rules\t\tc:\\\\old\\\\dial.exe\t"
+    "\tFalse\tFalse\tFalse\tFalse\tFalse\tTrue\t    2\t\r\n";
 const std::string kNameFirst = kFieldsHeader + kNameRow + kPhoneRow;
 const std::string kPhoneFirst = kFieldsHeader + kPhoneRow + kNameRow;
 
