@@ -5,20 +5,10 @@
 
 #include "cli/TextEscape.h"
 
-#include "platform/actole/AutomationError.h"
-#include "platform/actole/standin/application/AppProtocol.h"
-#include "platform/actole/standin/application/AppSocket.h"
-#include "platform/win32/linux/RegistrationFolder.h"
-#include "platform/win32/linux/WindowRegistry.h"
-
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <functional>
-#include <poll.h>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
 
 namespace veltrano::testsupport {
 namespace {
@@ -189,41 +179,6 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
     EXPECT_EQ(save.status, 1);
     EXPECT_EQ(save.err, "Please close ACT! database before you save changed data.\n");
     EXPECT_TRUE(ReadFileBytes(file) == before);
-}
-
-TEST_F(CliTest, RunningActThatTurnsClientsAwayIsNotTakenForNone) {
-    // This process plays an ACT! whose every connection is turned away, as a full one does.
-    namespace standin = ole::standin;
-    const auto folder = win32::OpenRegistrationFolder(temp.Path() / "act-standin");
-    standin::ListeningSocket socket(folder / win32::SocketNameFor(win32::CurrentProcess()));
-    win32::WindowEntry entry;
-    entry.className = "ActStandInFrame";
-    entry.caption = "ACT! - Team";
-    entry.databasePath = "x";
-    win32::WindowRegistration window(folder, entry);
-    int stop[2];
-    ASSERT_EQ(::pipe(stop), 0);
-    std::thread turnAway([&] {
-        const std::string busy = standin::wire::EncodeReply(
-            standin::wire::ErrorReply{ole::errors::kRpcCallRejected, "Too many connections."});
-        pollfd items[2] = {{stop[0], POLLIN, 0}, {socket.Fd(), POLLIN, 0}};
-        while (::poll(items, 2, 10000) > 0 && items[0].revents == 0) {
-            const standin::UniqueFd client(::accept(socket.Fd(), nullptr, nullptr));
-            pollfd request{client.get(), POLLIN, 0};
-            char bytes[4096];
-            if (::poll(&request, 1, 1000) == 1 &&
-                ::recv(client.get(), bytes, sizeof bytes, 0) > 0) {
-                ::send(client.get(), busy.data(), busy.size(), MSG_NOSIGNAL);
-            }
-        }
-    });
-    const auto result = Run({"survey"});
-    ASSERT_EQ(::write(stop[1], "x", 1), 1);
-    turnAway.join();
-    ::close(stop[0]);
-    ::close(stop[1]);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "veltrano-cli: no DATABASE given, and the running ACT! did not answer\n");
 }
 
 } // namespace
