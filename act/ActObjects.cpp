@@ -65,6 +65,14 @@ std::string Database::FilePath() {
     return Get(object_, dispid::kDatabaseFilePath).AsString();
 }
 
+std::string Database::OpenError() noexcept {
+    try {
+        return Get(object_, dispid::kDatabaseOpenError).AsString();
+    } catch (...) {
+        return {};
+    }
+}
+
 std::string Database::Name() {
     return Get(object_, dispid::kDatabaseName).AsString();
 }

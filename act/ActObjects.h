@@ -33,6 +33,9 @@ public:
     void Close();
     std::string FilePath();
     std::string Name();
+    // Why Open left the database closed, as the stand-in engine says; "" where the server has
+    // no such member (ACT! itself) or gives no reason.
+    std::string OpenError() noexcept;
     Table ContactTable();
     Table GroupTable();
     Table NoteHistoryTable();

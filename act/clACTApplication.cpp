@@ -1,10 +1,13 @@
 #include "act/clACTApplication.h"
 
+#include "act/SameFile.h"
 #include "act/modACTHandle.h"
 #include "platform/actole/AutomationError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace veltrano::act {
 
@@ -150,6 +153,17 @@ std::string clACTApplication::ACTDatenbank() {
         }
         return "";
     }
+}
+
+bool clACTApplication::HasDatabaseOpen(const std::string& path) {
+    std::vector<std::string> open;
+    if (auto all = objects_.RunningDatabases()) {
+        open = std::move(*all);
+    } else if (ACTgestartet()) {
+        open.push_back(ACTDatenbank());
+    }
+    return std::any_of(open.begin(), open.end(),
+                       [&path](const std::string& running) { return SameFile(running, path); });
 }
 
 // ---- active view ----

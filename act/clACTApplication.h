@@ -37,6 +37,8 @@ public:
 
     bool ACTgestartet();
     std::string ACTDatenbank();
+    // Whether any running ACT! has the database file open (see SameFile).
+    bool HasDatabaseOpen(const std::string& path);
     std::string AktuelleGruppenID();
     std::string AktuelleKontaktID();
     std::int32_t AktuelleFeldID();

@@ -294,7 +294,12 @@ std::string HelpText(Command command) {
         "Without DATABASE the database that a running ACT! has open is used. When the database\n"
         "asks for a login and no user is given, the login Veltrano remembers is used. Nothing is\n"
         "ever asked on the terminal and the remembered login is never changed. Messages go to\n"
-        "standard error.\n";
+        "standard error.\n"
+        "Texts are printed as they are, except that control bytes (below 0x20, DEL and the C1\n"
+        "controls) are written as \\xHH, and so is a \\ that would start such a sequence (as\n"
+        "\\x5C); --json escapes as JSON does.\n"
+        "Exit status: 0 success, 1 failure, 2 wrong usage, 3 replace --save saved but its\n"
+        "output could not be written.\n";
     constexpr std::string_view twoDatabases =
         "When a database asks for a login and no user is given, the login Veltrano remembers is\n"
         "used. Nothing is ever asked on the terminal and the remembered login is never changed.\n"

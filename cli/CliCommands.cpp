@@ -3,6 +3,7 @@
 #include "app/ErrorReport.h"
 #include "cli/DiffCommand.h"
 #include "cli/NodeLookup.h"
+#include "cli/TextEscape.h"
 #include "cli/TreeOutput.h"
 #include "detail/CopyTable.h"
 #include "detail/DetailListe.h"
@@ -26,7 +27,10 @@ bool SurveyTree(CliSession& session, const Arguments& args, std::ostream& err,
                 SurveyResult& result) {
     result = session.Survey(args.database);
     if (result == SurveyResult::NoDatabase) {
-        err << kProgram << "no DATABASE given, and no running ACT! has a database open";
+        // A running ACT! that is too busy to answer is not one that has no database open.
+        err << kProgram << "no DATABASE given, and "
+            << (session.RunningActDidNotAnswer() ? "the running ACT! did not answer"
+                                                 : "no running ACT! has a database open");
         if (!session.WindowsProblem().empty()) {
             err << " (" << session.WindowsProblem() << ")";
         }
@@ -63,8 +67,9 @@ std::string ColumnTexts(const ListView& list) {
 void WriteChangedCells(const ListView& list, const std::vector<edit::ChangedCell>& cells,
                        std::ostream& out) {
     for (const auto& cell : cells) {
-        out << list.Text(cell.row) << '\t' << list.ColumnHeader(cell.column + 1).text << '\t'
-            << cell.before << '\t' << cell.after << '\n';
+        out << EscapeText(list.Text(cell.row)) << '\t'
+            << EscapeText(list.ColumnHeader(cell.column + 1).text) << '\t'
+            << EscapeText(cell.before) << '\t' << EscapeText(cell.after) << '\n';
     }
 }
 
@@ -119,7 +124,7 @@ int RunList(CliSession& session, const Arguments& args, std::ostream& out, std::
         }
         SortByColumn(form, column, args.descending);
     }
-    out << detail::ListViewToText(form.lvACT);
+    out << detail::ListViewToText(form.lvACT, EscapeText);
     return StatusOf(result);
 }
 
@@ -183,7 +188,9 @@ int RunCommand(const Arguments& args, const LoginOptions& login, std::ostream& o
     out.flush();
     if (!out) {
         err << kProgram << "the output could not be written\n";
-        return FailureStatus(args.command);
+        // Save's message is on standard error already; the status says the data was written.
+        const bool saved = args.command == Command::Replace && args.save && status == kExitSuccess;
+        return saved ? kExitSavedOutputFailed : FailureStatus(args.command);
     }
     return status;
 }

@@ -13,6 +13,8 @@ namespace veltrano::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// replace --save committed its changes, but standard output could not be written.
+inline constexpr int kExitSavedOutputFailed = 3;
 
 // Results go to out, messages of the system and of the program to err. Returns the exit status.
 int RunSurvey(CliSession& session, const Arguments& args, std::ostream& out, std::ostream& err);

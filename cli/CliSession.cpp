@@ -1,5 +1,8 @@
 #include "cli/CliSession.h"
 
+#include "act/modACTHandle.h"
+#include "platform/actole/AutomationError.h"
+#include "platform/actole/DispatchIds.h"
 #include "scan/SurveyDatabase.h"
 #include "wiring/MainForm.h"
 
@@ -23,6 +26,26 @@ CliSession::CliSession(std::ostream& messages, const LoginOptions& login)
                               *login.password);
     }
     form_.Load();
+}
+
+bool CliSession::RunningActDidNotAnswer() {
+    try {
+        if (act::modACTHandle::FindTopWindow(*platform_.user32, "act", "ACT!") == 0) {
+            return false;
+        }
+    } catch (const std::exception&) {
+        return false; // the folder of running programs cannot be trusted: none is used
+    }
+    try {
+        const auto application = platform_.objects->CreateObject(ole::classid::kApplicationProgId);
+        if (!application) {
+            return true;
+        }
+        application->CallByName("GetOpenDBName");
+        return false;
+    } catch (const ole::AutomationError&) {
+        return true;
+    }
 }
 
 SurveyResult CliSession::Survey(const std::optional<std::string>& database) {

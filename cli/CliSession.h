@@ -42,6 +42,10 @@ public:
     // the database that a running ACT! has open.
     SurveyResult Survey(const std::optional<std::string>& database);
 
+    // True when an ACT! window is there but its program does not answer (busy, or refusing
+    // connections), as against no ACT! running or one without a database open.
+    bool RunningActDidNotAnswer();
+
     // Why running ACT! programs cannot be looked for; "" when they can.
     const std::string& WindowsProblem() const noexcept { return platform_.windowsProblem; }
 

@@ -1,5 +1,7 @@
 #include "cli/TreeOutput.h"
 
+#include "cli/TextEscape.h"
+
 #include <nlohmann/json.hpp>
 
 #include <ostream>
@@ -42,7 +44,7 @@ void WriteJsonNode(const TreeView& tree, TreeView::Index node, std::ostream& out
 } // namespace
 
 void WriteNodeText(std::string_view text, std::ostream& out) {
-    out << text;
+    out << EscapeText(text);
 }
 
 void WriteOutline(const TreeView& tree, std::ostream& out) {

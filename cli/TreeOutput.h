@@ -10,8 +10,8 @@
 
 namespace veltrano::cli {
 
-// A node's text as the outline writes it; every text of the command line's text output goes
-// through here.
+// A node's text as the outline writes it (as EscapeText writes it); every text of the command
+// line's text output goes through here.
 void WriteNodeText(std::string_view text, std::ostream& out);
 
 // One line per node in tree order: two blanks of indent per level, then the node's text.

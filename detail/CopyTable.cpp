@@ -9,27 +9,34 @@ namespace {
 constexpr char kTab = '\t';
 constexpr std::string_view kCrLf = "\r\n";
 
-void AppendRow(std::string& text, const controls::ListView& list, std::int32_t row) {
-    text += list.Text(row);
+void AppendCell(std::string& text, std::string_view cell, CellText cellText) {
+    if (cellText != nullptr) {
+        text += cellText(cell);
+    } else {
+        text += cell;
+    }
     text += kTab;
+}
+
+void AppendRow(std::string& text, const controls::ListView& list, std::int32_t row,
+               CellText cellText = nullptr) {
+    AppendCell(text, list.Text(row), cellText);
     for (std::int32_t sub = 1; sub < list.ColumnCount(); ++sub) {
-        text += list.GetSubItem(row, sub).text;
-        text += kTab;
+        AppendCell(text, list.GetSubItem(row, sub).text, cellText);
     }
     text += kCrLf;
 }
 
 } // namespace
 
-std::string ListViewToText(const controls::ListView& list) {
+std::string ListViewToText(const controls::ListView& list, CellText cellText) {
     std::string text;
     for (std::int32_t c = 1; c <= list.ColumnCount(); ++c) {
-        text += list.ColumnHeader(c).text;
-        text += kTab;
+        AppendCell(text, list.ColumnHeader(c).text, cellText);
     }
     text += kCrLf;
     for (std::int32_t row = 1; row <= list.RowCount(); ++row) {
-        AppendRow(text, list, row);
+        AppendRow(text, list, row, cellText);
     }
     return text;
 }

@@ -39,14 +39,6 @@ struct SaveJob {
     std::int32_t changeCount = 0;
 };
 
-// ASCII lower case, whatever the process locale.
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
-
 std::optional<std::string> ChangedText(const ListView& list, std::int32_t row, std::int32_t sub) {
     const auto& cell = list.GetSubItem(row, sub);
     return cell.bold ? std::optional<std::string>(cell.text) : std::nullopt;
@@ -141,7 +133,7 @@ SaveResult OpenAndSave(app::frmHaupt& form, act::clACTApplication& wrapper, act:
         return SaveResult{SaveResult::Outcome::Failed};
     }
 
-    if (wrapper.ACTgestartet() && Lowered(wrapper.ACTDatenbank()) == Lowered(job->path)) {
+    if (wrapper.HasDatabaseOpen(job->path)) {
         forms.MsgBox(kMessageCloseAct, forms::vbInformation);
         return SaveResult{SaveResult::Outcome::Refused};
     }

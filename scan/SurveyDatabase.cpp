@@ -31,6 +31,15 @@ std::optional<std::string> ChooseDatabaseFile(app::frmHaupt& form) {
     return dialog.FileName();
 }
 
+// The engine's reason, when it gives one, goes on the line below the message.
+void ReportNotOpened(forms::FormsRuntime& forms, const std::string& path, Database& db) {
+    std::string text = "Error while opening ACT!-databse " + path;
+    if (const std::string reason = db.OpenError(); !reason.empty()) {
+        text = app::JoinLines({text, reason});
+    }
+    forms.MsgBox(text, forms::vbExclamation);
+}
+
 // The list showed nodes of the tree that the scan replaces: it goes with them.
 SurveyOutcome ScanIntoWindow(app::frmHaupt& form, Database& db) {
     form.lvACT.ListItemsClear();
@@ -52,8 +61,7 @@ SurveyOutcome OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Databa
             db.Open("");
             // Scanning a database that did not open would read nothing but errors.
             if (!db.IsOpen()) {
-                forms.MsgBox("Error while opening ACT!-databse " + runningPath,
-                             forms::vbExclamation);
+                ReportNotOpened(forms, runningPath, db);
                 return SurveyOutcome::NotOpened;
             }
             return ScanIntoWindow(form, db);
@@ -82,7 +90,7 @@ SurveyOutcome OpenAndScan(app::frmHaupt& form, clACTApplication& wrapper, Databa
             return SurveyOutcome::Cancelled;
         }
     } else if (!db.IsOpen()) {
-        forms.MsgBox("Error while opening ACT!-databse " + path, forms::vbExclamation);
+        ReportNotOpened(forms, path, db);
         return SurveyOutcome::NotOpened;
     }
     return ScanIntoWindow(form, db);

@@ -3,7 +3,9 @@
 #include "platform/actole/Variant.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +40,9 @@ public:
     virtual DispatchPtr CreateDatabase() = 0;
     // CreateObject(progId); throws AutomationError 429 when no server provides it.
     virtual DispatchPtr CreateObject(std::string_view progId) = 0;
+    // The databases that every running ACT! has open, where the platform can list them all;
+    // nullopt where only the application object of CreateObject can tell (one running ACT!).
+    virtual std::optional<std::vector<std::string>> RunningDatabases() { return std::nullopt; }
 };
 
 } // namespace veltrano::ole

@@ -33,6 +33,8 @@ inline constexpr std::int32_t kDatabaseOpen = 1135;
 inline constexpr std::int32_t kDatabaseFilePath = 1136;
 inline constexpr std::int32_t kDatabaseSalesTable = 1147;
 inline constexpr std::int32_t kDatabaseListTable = 1148;
+// The stand-in's own member, which ACT! lacks: why the last Open left the database closed.
+inline constexpr std::int32_t kDatabaseOpenError = 20100;
 
 // Table
 inline constexpr std::int32_t kTableName = 204;

@@ -1,7 +1,9 @@
 #include "platform/forms/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -19,6 +21,7 @@ namespace {
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() {
@@ -90,30 +93,64 @@ void WriteAll(int fd, std::string_view contents, const std::string& file) {
     }
 }
 
-} // namespace
-
-std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t maxBytes) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+// Opened without waiting (a FIFO would block the open) and only when it is a regular file;
+// -1 when it does not exist. Throws std::system_error otherwise.
+FileDescriptor OpenRegularFile(const std::filesystem::path& file) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
         if (errno == ENOENT)
-            return std::nullopt;
+            return FileDescriptor(-1);
         ThrowErrno(errno, "Cannot open " + file.string());
     }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0)
+        ThrowErrno(errno, "Cannot read " + file.string());
+    if (!S_ISREG(info.st_mode))
+        ThrowErrno(S_ISDIR(info.st_mode) ? EISDIR : EINVAL,
+                   "Cannot read " + file.string() + ": it is not a regular file");
+    return fd;
+}
+
+// At most maxBytes from fd; fewer only at the end of the file.
+std::string ReadUpTo(int fd, std::size_t maxBytes, const std::filesystem::path& file) {
     std::string text;
     char buffer[16384];
     while (text.size() < maxBytes) {
-        ssize_t got = ::read(fd.Get(), buffer, std::min(sizeof buffer, maxBytes - text.size()));
+        ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - text.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             ThrowErrno(errno, "Cannot read " + file.string());
         if (got == 0)
-            return text;
+            break;
         text.append(buffer, static_cast<std::size_t>(got));
     }
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t maxBytes) {
+    const FileDescriptor fd = OpenRegularFile(file);
+    if (fd.Get() < 0)
+        return std::nullopt;
+    std::string text = ReadUpTo(fd.Get(), maxBytes, file);
+    if (text.size() < maxBytes)
+        return text;
     // The limit was reached: keep whole lines only.
     auto lastLineEnd = text.rfind('\n');
     text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    return text;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    const FileDescriptor fd = OpenRegularFile(file);
+    if (fd.Get() < 0)
+        return std::nullopt;
+    std::string text = ReadUpTo(fd.Get(), maxBytes + 1, file);
+    if (text.size() > maxBytes)
+        ThrowErrno(EFBIG, file.string() + " is larger than " + std::to_string(maxBytes) +
+                              " bytes and is left as it is");
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/forms/IniDocument.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace veltrano::forms {
@@ -129,20 +130,27 @@ bool IsWritableName(std::string_view name, std::string_view forbidden) {
 } // namespace
 
 IniDocument IniDocument::Parse(std::string_view text) {
-    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom)
-        text.remove_prefix(kUtf8Bom.size());
-
     IniDocument document;
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        document.byteOrderMark_ = kUtf8Bom;
+        text.remove_prefix(kUtf8Bom.size());
+    }
+
     std::string section;
     bool sectionReadable = true;
     while (!text.empty()) {
         auto end = text.find('\n');
         std::string_view raw = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-
         Line line;
+        if (end != std::string_view::npos) {
+            const bool crlf = !raw.empty() && raw.back() == '\r';
+            if (crlf)
+                raw.remove_suffix(1);
+            line.end = crlf ? "\r\n" : "\n";
+            if (document.lines_.empty())
+                document.newline_ = line.end;
+        }
         line.raw = raw;
         std::string_view content = Trim(raw);
         if (std::any_of(raw.begin(), raw.end(), [](char c) { return c != '\t' && IsControl(c); })) {
@@ -208,8 +216,12 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         }
     }
 
-    Line entry{Kind::Entry, std::string(key) + "=" + EncodeValue(value), std::string(section),
-               std::string(key), std::string(value)};
+    Line entry{Kind::Entry,
+               std::string(key) + "=" + EncodeValue(value),
+               "",
+               std::string(section),
+               std::string(key),
+               std::string(value)};
     auto header = std::find_if(lines_.begin(), lines_.end(), [&](const Line& line) {
         return line.kind == Kind::Section && SameName(line.section, section);
     });
@@ -220,26 +232,29 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
             if (it->kind == Kind::Entry)
                 insertAt = it + 1;
         }
-        lines_.insert(insertAt, std::move(entry));
+        InsertLine(insertAt, std::move(entry));
         return;
     }
 
-    auto lastKept = std::find_if(lines_.rbegin(), lines_.rend(),
-                                 [](const Line& line) { return line.kind != Kind::Ignored; });
-    if (lastKept != lines_.rend() && lastKept->kind != Kind::Blank)
-        lines_.push_back(Line{Kind::Blank, "", "", "", ""});
-    lines_.push_back(
-        Line{Kind::Section, "[" + std::string(section) + "]", std::string(section), "", ""});
-    lines_.push_back(std::move(entry));
+    if (!lines_.empty() && lines_.back().kind != Kind::Blank)
+        InsertLine(lines_.end(), Line{Kind::Blank, "", "", "", "", ""});
+    InsertLine(lines_.end(), Line{Kind::Section, "[" + std::string(section) + "]", "",
+                                  std::string(section), "", ""});
+    InsertLine(lines_.end(), std::move(entry));
+}
+
+void IniDocument::InsertLine(std::vector<Line>::iterator at, Line line) {
+    if (at != lines_.begin() && std::prev(at)->end.empty())
+        std::prev(at)->end = newline_;
+    line.end = newline_;
+    lines_.insert(at, std::move(line));
 }
 
 std::string IniDocument::Render() const {
-    std::string text;
+    std::string text = byteOrderMark_;
     for (const auto& line : lines_) {
-        if (line.kind == Kind::Ignored)
-            continue;
         text += line.raw;
-        text += '\n';
+        text += line.end;
     }
     return text;
 }

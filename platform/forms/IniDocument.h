@@ -2,7 +2,9 @@
 
 // The text of an INI file as lines: sections, key=value entries, comments and blank lines.
 // Reading never fails: a line that cannot be read (and every entry under a header that cannot)
-// is ignored and left out when the document is written again; everything else is kept as it was.
+// is not used, but kept. Render gives back every byte of the text that Set did not change: a
+// byte-order mark, NUL and other bytes, each line's own end (CR LF or LF) and a last line
+// without one.
 
 #include <cstddef>
 #include <optional>
@@ -33,14 +35,19 @@ private:
     enum class Kind { Blank, Comment, Section, Entry, Ignored };
     struct Line {
         Kind kind = Kind::Blank;
-        std::string raw;
+        std::string raw;     // without its line end
+        std::string end;     // "\r\n", "\n", or "" for a last line without one
         std::string section; // of an entry: the section it belongs to; of a header: its name
         std::string key;
         std::string value;
     };
 
     static void ReadEntry(std::string_view content, const std::string& section, Line& line);
+    // Inserts a line that Set made, ending as the file's lines do.
+    void InsertLine(std::vector<Line>::iterator at, Line line);
 
+    std::string byteOrderMark_;
+    std::string newline_ = "\n"; // the end of the file's first line, for lines Set adds
     std::vector<Line> lines_;
 };
 

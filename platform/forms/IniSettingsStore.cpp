@@ -61,7 +61,7 @@ std::string IniSettingsStore::Get(std::string_view, std::string_view section, st
 void IniSettingsStore::Save(std::string_view, std::string_view section, std::string_view key,
                             std::string_view value) {
     // An existing file that cannot be read is not replaced: its content would be lost.
-    auto text = ReadFileHead(file_, kReadLimit);
+    auto text = ReadWholeFile(file_, kReadLimit);
     IniDocument document = IniDocument::Parse(text.value_or(""));
     try {
         document.Set(section, key, value);

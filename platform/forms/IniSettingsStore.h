@@ -1,8 +1,9 @@
 #pragma once
 
 // The settings store as an INI file: one file per application, [section], key=value.
-// Values read back exactly as saved; a damaged file is read as far as it can be and cleaned
-// on the next save; the file is private to the user (mode 0600), since it holds a password.
+// Values read back exactly as saved; a damaged file is read as far as it can be, and a save
+// changes the one entry and keeps every other byte; the file is private to the user (mode 0600),
+// since it holds a password.
 
 #include "platform/forms/SettingsStore.h"
 
@@ -15,8 +16,9 @@ namespace veltrano::forms {
 
 class IniSettingsStore final : public SettingsStore {
 public:
-    // More than this is not read from a settings file; a longer file is damaged.
-    static constexpr std::size_t kReadLimit = 1024 * 1024;
+    // More than this is not read from a settings file, and a longer file is never rewritten:
+    // its content could not be kept whole.
+    static constexpr std::size_t kReadLimit = 16 * 1024 * 1024;
 
     // The file of one application; the app argument of Get and Save is not used to pick it.
     explicit IniSettingsStore(std::filesystem::path file);
@@ -30,8 +32,9 @@ public:
     // Never throws for a missing, unreadable or damaged file: the default is the answer then.
     std::string Get(std::string_view app, std::string_view section, std::string_view key,
                     std::string_view defaultValue) const override;
-    // Rereads the file, changes the one entry and replaces the file atomically, so that
-    // everything else in it is kept. Throws std::system_error when that fails.
+    // Rereads the whole file, changes the one entry and replaces the file atomically, so that
+    // everything else in it is kept. Throws std::system_error when that fails, or when the file
+    // cannot be read whole (larger than kReadLimit, not a regular file); it is left as it was.
     void Save(std::string_view app, std::string_view section, std::string_view key,
               std::string_view value) override;
 

@@ -55,12 +55,12 @@ protected:
         for (const auto& arg : Args{BinDir() + "/veltrano-cli"} + args) {
             command += " " + Quoted(arg);
         }
-        const auto out = temp.Path() / "stdout.txt";
+        const auto out = stdoutTo.empty() ? temp.Path() / "stdout.txt" : stdoutTo;
         const auto err = temp.Path() / "stderr.txt";
         const int status =
             std::system((command + " </dev/null >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                ReadFileBytes(out), ReadFileBytes(err)};
+                stdoutTo.empty() ? ReadFileBytes(out) : "", ReadFileBytes(err)};
     }
     static std::string Quoted(const std::string& text) {
         std::string quoted = "'";
@@ -97,6 +97,8 @@ protected:
     }
 
     TempFolder temp;
+    // Where Run sends standard output instead of a file it reads back (/dev/full).
+    fs::path stdoutTo;
     // The settings and running-ACT! folders: the test's own folder (mode 700).
     std::map<std::string, std::string> environment{{"HOME", temp.Path().string()},
                                                    {"XDG_CONFIG_HOME", temp.Path().string()},

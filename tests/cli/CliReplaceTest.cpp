@@ -14,7 +14,8 @@ TEST_F(CliTest, ReplaceListsTheChangedCellsAndWritesTheFileOnlyWithSave) {
                    options + kTeamLogin);
     };
     const std::string changes =
-        "Name\tEntry Trigger\tc:\\old\\a.exe c:\\old\\b.exe\td:\\new\\a.exe d:\\new\\b.exe\n"
+        "Name\tEntry Trigger\tc:\\old\\a.exe c:\\old\\b.exe\td:\\new\\a.exe "
+        "d:\\new\\b.exe\n"
         "Phone\tExit Trigger\tc:\\old\\dial.exe\td:\\new\\dial.exe\n";
     const std::string original = ReadFileBytes(file);
     const auto dryRun = replace({});
@@ -31,6 +32,17 @@ TEST_F(CliTest, ReplaceListsTheChangedCellsAndWritesTheFileOnlyWithSave) {
     EXPECT_NE(survey.out.find("EntryTrigger = d:\\new\\a.exe d:\\new\\b.exe\n"), std::string::npos);
     EXPECT_NE(survey.out.find("ExitTrigger = d:\\new\\dial.exe\n"), std::string::npos);
     EXPECT_EQ(survey.out.find("c:\\old"), std::string::npos);
+}
+
+TEST_F(CliTest, CommittedSaveWhoseOutputFailsSaysSoInItsStatus) {
+    const auto file = WriteTeamDatabase();
+    const Args replace = Args{"replace",  file.string(), "--table",   "Contact",
+                              "--search", "c:\\old",     "--replace", "d:\\new"} +
+                         kTeamLogin;
+    stdoutTo = "/dev/full";
+    const auto saved = Run(replace + Args{"--save"});
+    EXPECT_EQ(saved.status, 3);
+    EXPECT_EQ(saved.err, "2 changes were saved.\nveltrano-cli: the output could not be written\n");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "CliFixture.h"
 
+#include "cli/TextEscape.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -12,6 +14,7 @@ namespace veltrano::testsupport {
 namespace {
 
 using nlohmann::json;
+using namespace std::string_literals;
 
 TEST_F(CliTest, SampleSurveyAsOutlineAndJsonDescribeTheSameTree) {
     const auto file = WriteSample();
@@ -26,8 +29,8 @@ TEST_F(CliTest, SampleSurveyAsOutlineAndJsonDescribeTheSameTree) {
     EXPECT_NE(outline.out.find("\n  Users\n    Chris Miller\n      Security = 1\n"),
               std::string::npos);
 
-    // The JSON nodes in preorder give the outline, two blanks per level, and run 1, 2, 3 ...;
-    // only the database (its file) and the fields (table and ID) have keys.
+    // The JSON nodes in preorder give the outline (texts escaped), two blanks per level, and run 1,
+    // 2, 3 ...; only the database (its file) and the fields (table and ID) have keys.
     const json root = json::parse(jsonRun.out);
     std::string text;
     int index = 0;
@@ -35,7 +38,7 @@ TEST_F(CliTest, SampleSurveyAsOutlineAndJsonDescribeTheSameTree) {
                                                                          const std::string& table,
                                                                          int depth) {
         text += std::string(static_cast<std::size_t>(depth) * 2, ' ') +
-                node.at("text").get<std::string>() + "\n";
+                cli::EscapeText(node.at("text").get<std::string>()) + "\n";
         EXPECT_EQ(node.at("index"), ++index);
         const std::string tag = node.value("tag", "");
         if (tag == "Feld") {
@@ -75,9 +78,11 @@ TEST_F(CliTest, JsonCarriesEveryTextExactly) {
     EXPECT_EQ(root.at(json::json_pointer("/children/0/children/0/children/0/children/0/text")),
               "bad \xEF\xBF\xBD\xEF\xBF\xBD end");
 
-    // The outline gives the texts as they are.
+    // The outline escapes control characters; other bytes stay as they are.
     const auto outline = Run({"survey", file.string()});
-    EXPECT_EQ(outline.out.substr(0, name.size() + 1), name + "\n");
+    EXPECT_EQ(outline.out.substr(0, outline.out.find('\n')),
+              "Q\"uote\\ \\x01\\x09tab\\x0Aline \xC3\x9C"
+              "ber \xE2\x82\xAC");
     EXPECT_NE(outline.out.find("        bad \xFF\xFE end\n"), std::string::npos);
 }
 
@@ -87,7 +92,8 @@ TEST_F(CliTest, DatabaseThatCannotBeReadFailsAndStaysUntouched) {
     std::ofstream(junk, std::ios::binary) << "not an ACT! database\n";
     const auto missing = temp.Path() / "missing.dbf";
 
-    for (const auto& file : {junk, missing}) {
+    for (const auto& [file, reason] : {std::pair{junk, "It is not an SQLite 3 database."s},
+                                       std::pair{missing, "The file does not exist."s}}) {
         const std::string before = ReadFileBytes(file);
         for (const auto& command :
              {Args{"survey", file.string()}, Args{"list", file.string(), "Users"},
@@ -96,11 +102,32 @@ TEST_F(CliTest, DatabaseThatCannotBeReadFailsAndStaysUntouched) {
             const auto result = Run(command + kSampleLogin);
             EXPECT_EQ(result.status, 1) << file;
             EXPECT_EQ(result.out, "");
-            EXPECT_EQ(result.err, "Error while opening ACT!-databse " + file.string() + "\n");
+            EXPECT_EQ(result.err,
+                      "Error while opening ACT!-databse " + file.string() + "\n" + reason + "\n");
         }
         EXPECT_TRUE(ReadFileBytes(file) == before) << file;
     }
     EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(CliTest, SymlinkLoopAndOverlongPathAreReportedAsWhatTheyAre) {
+    const auto loop = temp.Path() / "loop.dbf";
+    fs::create_symlink(loop, loop);
+    fs::path deep = temp.Path();
+    while (deep.string().size() < 600) {
+        deep /= std::string(60, 'd');
+    }
+    fs::create_directories(deep);
+    fs::rename(WriteSample(), deep / "sample.dbf");
+    const auto full = (deep / "sample.dbf").string();
+    for (const auto& [file, reason] :
+         {std::pair{loop.string(), "Its symbolic links form a loop."s},
+          std::pair{full, "Its full path has " + std::to_string(full.size()) +
+                              " bytes, and SQLite opens no path longer than 512 bytes."}}) {
+        const auto result = Run(Args{"survey", file} + kSampleLogin);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "Error while opening ACT!-databse " + file + "\n" + reason + "\n");
+    }
 }
 
 TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {

@@ -21,8 +21,9 @@ TEST_F(CliTest, HelpForTheProgramAndEachCommand) {
         const auto result = Run(args);
         EXPECT_EQ(result.status, 0) << args[0];
         EXPECT_EQ(result.out.substr(0, firstLine.size()), firstLine);
-        EXPECT_NE(result.out.find("Exit status: 0 success, 1 failure, 2 wrong usage."),
-                  std::string::npos);
+        EXPECT_NE(
+            result.out.find("Exit status: 0 success, 1 failure, 2 wrong usage, 3 replace --save"),
+            std::string::npos);
         EXPECT_EQ(result.err, "");
     }
 }

@@ -230,8 +230,9 @@ TEST_F(SurveyDatabaseTest, FileThatIsNoDatabaseIsReportedAndNotClosed) {
     window.SeedEarlierSurvey();
     EXPECT_EQ(Survey(notes.string()), scan::SurveyOutcome::NotOpened);
 
-    EXPECT_EQ(forms().Messages(),
-              (Messages{{"Error while opening ACT!-databse " + notes.string(), 48, ""}}));
+    EXPECT_EQ(forms().Messages(), (Messages{{"Error while opening ACT!-databse " + notes.string() +
+                                                 "\r\nIt is not an SQLite 3 database.",
+                                             48, ""}}));
     EXPECT_TRUE(forms().LoginsShown().empty());
     ExpectEarlierTreeKept();
     ExpectClosingSteps();

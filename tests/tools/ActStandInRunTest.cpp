@@ -105,6 +105,29 @@ TEST_F(ActStandInRunTest, TheLaterRegisteredStandInWinsAndServesOnlyTheApplicati
     EXPECT_EQ(first->Stop(SIGTERM), 0);
 }
 
+TEST_F(ActStandInRunTest, EveryRunningStandInsFileIsKnownByItsIdentity) {
+    const fs::path other = temp.Path() / "other.dbf";
+    testsupport::WriteRunDatabase(other, "Other");
+    auto first = Start(database);
+    auto second = Start(other);
+    fs::create_directory_symlink(temp.Path(), temp.Path() / "linked");
+    fs::create_symlink(database, temp.Path() / "symlink.dbf");
+    fs::create_hard_link(other, temp.Path() / "hardlink.dbf");
+    fs::copy_file(database, temp.Path() / "copy.dbf");
+    const std::pair<fs::path, bool> cases[] = {{database, true},
+                                               {temp.Path() / "linked" / "sales.dbf", true},
+                                               {temp.Path() / "symlink.dbf", true},
+                                               {temp.Path() / "hardlink.dbf", true},
+                                               {temp.Path() / "copy.dbf", false},
+                                               {temp.Path() / "missing.dbf", false}};
+    for (const auto& [path, open] : cases) {
+        EXPECT_EQ(application.HasDatabaseOpen(path.string()), open) << path;
+    }
+    EXPECT_EQ(second->Stop(SIGTERM), 0);
+    EXPECT_FALSE(application.HasDatabaseOpen((temp.Path() / "hardlink.dbf").string()));
+    EXPECT_EQ(first->Stop(SIGTERM), 0);
+}
+
 TEST_F(ActStandInRunTest, RefusesAFileThatIsNoDatabase) {
     const fs::path junk = temp.Path() / "junk.dbf";
     std::ofstream(junk) << "not a database";

@@ -26,6 +26,7 @@ constexpr Member kMembers[] = {
     {id::kDatabaseListTable, "ListTable"},
     {id::kDatabaseEmailTable, "EmailTable"},
     {id::kDatabaseUsers, "Users"},
+    {id::kDatabaseOpenError, "OpenError"},
 };
 
 } // namespace
@@ -67,6 +68,8 @@ Variant DatabaseObject::Invoke(std::int32_t dispid, InvokeKind kind,
         return session.LoginFailed();
     case id::kDatabaseIsOpen:
         return session.IsOpen();
+    case id::kDatabaseOpenError:
+        return session.OpenError();
     case id::kDatabaseClose:
         session.Close();
         return {};

@@ -9,6 +9,8 @@
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <string>
+#include <system_error>
 
 namespace veltrano::ole::standin {
 
@@ -27,17 +29,43 @@ std::uint32_t BigEndian32(const std::array<unsigned char, kHeaderSize>& header,
            (std::uint32_t{header[offset + 2]} << 8) | std::uint32_t{header[offset + 3]};
 }
 
+// SQLite opens a file only by its full path with every symbolic link resolved, and refuses one
+// longer than its limit with no more than "unable to open database file".
+void CheckPathLength(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto full = std::filesystem::canonical(file, error);
+    const sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    if (error || vfs == nullptr) {
+        return;
+    }
+    const std::size_t length = full.u8string().size();
+    if (length > static_cast<std::size_t>(vfs->mxPathname)) {
+        Reject("its full path has " + std::to_string(length) +
+               " bytes, and SQLite opens no path "
+               "longer than " +
+               std::to_string(vfs->mxPathname) + " bytes");
+    }
+}
+
 // Looks at the file header before SQLite touches the file, so that foreign files are refused
 // without SQLite ever opening them.
 void CheckHeader(const std::filesystem::path& file) {
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
+    if (error == std::errc::too_many_symbolic_link_levels) {
+        Reject("its symbolic links form a loop");
+    }
+    if (error && error != std::errc::no_such_file_or_directory &&
+        error != std::errc::not_a_directory) {
+        Reject("it cannot be reached: " + error.message());
+    }
     if (!std::filesystem::exists(status)) {
         Reject("the file does not exist");
     }
     if (!std::filesystem::is_regular_file(status)) {
         Reject("it is not a regular file");
     }
+    CheckPathLength(file);
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         Reject("the file cannot be read");

@@ -47,6 +47,7 @@ Session::~Session() {
 
 void Session::Open(const std::string& path) noexcept {
     Close();
+    openError_.clear();
     try {
         // "" means the database that the running stand-in ACT! has open; its user is logged in.
         const bool running = path.empty();
@@ -71,8 +72,24 @@ void Session::Open(const std::string& path) noexcept {
         loginRequired_ = passwords && !running;
         isOpen_ = !loginRequired_;
         ++generation_;
+    } catch (const std::exception& error) {
+        Close();
+        RememberOpenError(error.what());
     } catch (...) {
         Close();
+    }
+}
+
+void Session::RememberOpenError(const char* reason) noexcept {
+    try {
+        // The reasons are phrases ("the file does not exist"); the message shows a sentence.
+        openError_ = reason;
+        if (!openError_.empty() && openError_.front() >= 'a' && openError_.front() <= 'z') {
+            openError_.front() = static_cast<char>(openError_.front() - 'a' + 'A');
+        }
+        openError_ += '.';
+    } catch (...) {
+        // Without memory for the reason, the open fails without one.
     }
 }
 

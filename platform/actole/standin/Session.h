@@ -36,6 +36,8 @@ public:
     bool LoginRequired() const noexcept { return loginRequired_; }
     bool LoginFailed() const noexcept { return loginFailed_; }
     bool IsOpen() const noexcept { return isOpen_; }
+    // Why the last Open left the session closed; "" after a successful Open.
+    const std::string& OpenError() const noexcept { return openError_; }
 
     std::uint64_t Generation() const noexcept { return generation_; }
     // Raises unless the database is open and still in the given generation.
@@ -65,6 +67,7 @@ private:
     void RollBackBatch() noexcept;
     void ForgetLoadedTables() noexcept;
     void RecordFailure(int sqliteCode) noexcept;
+    void RememberOpenError(const char* reason) noexcept;
 
     std::function<std::string()> runningDatabasePath_;
     StandInOptions options_;
@@ -85,6 +88,7 @@ private:
     bool loginRequired_ = false;
     bool loginFailed_ = false;
     bool isOpen_ = false;
+    std::string openError_;
     std::string filePath_;
     std::string name_;
     std::shared_ptr<const std::vector<UserRecord>> users_;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -23,6 +24,8 @@ namespace {
 class FileHandle {
 public:
     explicit FileHandle(HANDLE handle) noexcept : handle_(handle) {}
+    FileHandle(FileHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle() { Close(); }
@@ -117,35 +120,71 @@ void WriteAll(HANDLE file, std::string_view contents, const std::string& name) {
     }
 }
 
-} // namespace
-
-std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t maxBytes) {
+// An invalid handle when the file does not exist; throws when it cannot be opened or is no
+// disk file (a pipe or device would make reading wait).
+FileHandle OpenForReading(const std::filesystem::path& file) {
     FileHandle handle(::CreateFileW(file.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle.Valid()) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            return std::nullopt;
+            return handle;
         }
         ThrowLastError("Cannot open " + file.string());
     }
+    if (::GetFileType(handle.Get()) != FILE_TYPE_DISK) {
+        ::SetLastError(ERROR_INVALID_FUNCTION);
+        ThrowLastError("Cannot read " + file.string() + ": it is not a regular file");
+    }
+    return handle;
+}
+
+std::string ReadUpTo(HANDLE handle, std::size_t maxBytes, const std::filesystem::path& file) {
     std::string text;
     char buffer[16384];
     while (text.size() < maxBytes) {
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, maxBytes - text.size()));
-        if (::ReadFile(handle.Get(), buffer, wanted, &got, nullptr) == FALSE) {
+        if (::ReadFile(handle, buffer, wanted, &got, nullptr) == FALSE) {
             ThrowLastError("Cannot read " + file.string());
         }
         if (got == 0) {
-            return text;
+            break;
         }
         text.append(buffer, got);
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t maxBytes) {
+    FileHandle handle = OpenForReading(file);
+    if (!handle.Valid()) {
+        return std::nullopt;
+    }
+    std::string text = ReadUpTo(handle.Get(), maxBytes, file);
+    if (text.size() < maxBytes) {
+        return text;
     }
     // The limit was reached: keep whole lines only.
     const auto lastLineEnd = text.rfind('\n');
     text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    return text;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    FileHandle handle = OpenForReading(file);
+    if (!handle.Valid()) {
+        return std::nullopt;
+    }
+    std::string text = ReadUpTo(handle.Get(), maxBytes + 1, file);
+    if (text.size() > maxBytes) {
+        throw std::system_error(ERROR_FILE_TOO_LARGE, std::system_category(),
+                                file.string() + " is larger than " + std::to_string(maxBytes) +
+                                    " bytes and is left as it is");
+    }
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -44,24 +45,46 @@ private:
 // Serialises registration and the removal of stale entries between programs.
 class FolderLock {
 public:
-    explicit FolderLock(const std::filesystem::path& folder)
+    enum class Wait { UntilStopped, Never };
+
+    // Waits for the lock until stopFd becomes readable (never when it is -1), or, with
+    // Wait::Never, not at all: Held() then says whether the lock was free.
+    FolderLock(const std::filesystem::path& folder, Wait wait, int stopFd = -1)
         : fd_(::open((folder / ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
         if (fd_.get() < 0) {
             Fail(folder / ".lock", "cannot open");
         }
-        while (::flock(fd_.get(), LOCK_EX) != 0) {
-            if (errno != EINTR) {
+        for (;;) {
+            if (::flock(fd_.get(), LOCK_EX | LOCK_NB) == 0) {
+                held_ = true;
+                return;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR) {
                 Fail(folder / ".lock", "cannot lock");
+            }
+            if (wait == Wait::Never) {
+                return;
+            }
+            // Polled rather than blocked in flock, so that a stop request is answered at once.
+            pollfd stop{stopFd, POLLIN, 0};
+            if (::poll(&stop, 1, kLockRetryMs) > 0 && (stop.revents & POLLIN) != 0) {
+                errno = EINTR;
+                Fail(folder / ".lock", "stopped while waiting to lock");
             }
         }
     }
 
+    bool Held() const noexcept { return held_; }
+
 private:
+    static constexpr int kLockRetryMs = 20;
     FileDescriptor fd_;
+    bool held_ = false;
 };
 
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    // Non-blocking, so that a FIFO planted in the folder cannot hold the open up.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > kMaxEntrySize) {
@@ -227,7 +250,11 @@ std::optional<WindowEntry> WindowRegistry::FindLive(std::int32_t pid) const {
 
 void WindowRegistry::RemoveStale(const std::vector<std::filesystem::path>& suspects) const {
     try {
-        FolderLock lock(folder_);
+        // Never waited for: a reader must not hang on a program that holds the lock.
+        FolderLock lock(folder_, FolderLock::Wait::Never);
+        if (!lock.Held()) {
+            return;
+        }
         // Judged again under the lock: a new program with a reused pid may have registered.
         for (const auto& path : suspects) {
             if (IsStale(path)) {
@@ -239,9 +266,9 @@ void WindowRegistry::RemoveStale(const std::vector<std::filesystem::path>& suspe
     }
 }
 
-WindowRegistration::WindowRegistration(std::filesystem::path folder, WindowEntry entry)
+WindowRegistration::WindowRegistration(std::filesystem::path folder, WindowEntry entry, int stopFd)
     : folder_(std::move(folder)), entry_(std::move(entry)) {
-    FolderLock lock(folder_);
+    FolderLock lock(folder_, FolderLock::Wait::UntilStopped, stopFd);
     entry_.process = CurrentProcess();
     entry_.socketName = SocketNameFor(entry_.process);
     std::uint64_t last = 0;

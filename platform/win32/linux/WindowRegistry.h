@@ -67,8 +67,9 @@ private:
 class WindowRegistration {
 public:
     // Registers the entry (process, sequence and socket name are filled in here) under the
-    // folder's lock, after every entry already there. Throws RegistrationError.
-    WindowRegistration(std::filesystem::path folder, WindowEntry entry);
+    // folder's lock, after every entry already there. The wait for the lock ends when stopFd (a
+    // signalfd or pipe; -1 for none) becomes readable. Throws RegistrationError.
+    WindowRegistration(std::filesystem::path folder, WindowEntry entry, int stopFd = -1);
     ~WindowRegistration();
     WindowRegistration(const WindowRegistration&) = delete;
     WindowRegistration& operator=(const WindowRegistration&) = delete;

@@ -11,6 +11,7 @@
 #include <signal.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -142,23 +143,38 @@ TEST_F(IniSettingsStoreTest, UnknownContentIsKeptOnRewrite) {
                          "[last]\nz=1\n\n[new]\nk=v\n");
 }
 
-TEST_F(IniSettingsStoreTest, DamagedFileIsReadAsFarAsPossibleAndCleanedOnSave) {
+TEST_F(IniSettingsStoreTest, DamagedFileIsReadAsFarAsPossibleAndKeptByteForByteOnSave) {
     using namespace std::string_literals;
-    WriteRaw("\xEF\xBB\xBF[options]\r\nusername=bob\r\nno equals sign here\n"
-             "\x00\x01\xFF\xFE=garbage\nuserpassword=\"unterminated\n"
-             "broken=\"bad \\q escape\"\n=no key\n[unclosed\nlost=1\n[after]\nok=yes\n"s);
+    const std::string head = "\xEF\xBB\xBF[options]\r\nusername=bob\r\n"s;
+    const std::string rest =
+        "no equals sign here\n\x00\x01\xFF\xFE=garbage\nuserpassword=\"unterminated\n"
+        "broken=\"bad \\q escape\"\n=no key\n[unclosed\nlost=1\n[after]\nok=yes"s;
+    WriteRaw(head + rest);
     EXPECT_EQ(Get("username"), "bob");
     EXPECT_EQ(Get("userpassword"), "<default>");
     EXPECT_EQ(Get("broken"), "<default>");
     EXPECT_EQ(Get("lost", "unclosed"), "<default>");
     EXPECT_EQ(Get("ok", "after"), "yes");
     Save("userpassword", "pw");
-    EXPECT_EQ(ReadRaw(), "[options]\nusername=bob\nuserpassword=pw\n[after]\nok=yes\n");
+    EXPECT_EQ(ReadRaw(), head + "userpassword=pw\r\n" + rest);
+    IniSettingsStore(file_).Save("Veltrano", "new", "k", "v");
+    EXPECT_EQ(ReadRaw(), head + "userpassword=pw\r\n" + rest + "\r\n\r\n[new]\r\nk=v\r\n");
+}
 
-    WriteRaw("[options]\nusername=bob\n" + std::string(IniSettingsStore::kReadLimit * 2, 'x'));
+TEST_F(IniSettingsStoreTest, FileThatCannotBeReadWholeIsNotRewritten) {
+    const std::string big =
+        "[options]\nusername=bob\n" + std::string(IniSettingsStore::kReadLimit, 'x');
+    WriteRaw(big);
     EXPECT_EQ(Get("username"), "bob");
-    Save("userpassword", "pw");
-    EXPECT_EQ(ReadRaw(), "[options]\nusername=bob\nuserpassword=pw\n");
+    EXPECT_THROW(Save("userpassword", "pw"), std::system_error);
+    EXPECT_TRUE(ReadRaw() == big);
+
+    // A FIFO is neither waited on nor replaced.
+    fs::remove(file_);
+    ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
+    EXPECT_EQ(Get("username"), "<default>");
+    EXPECT_THROW(Save("userpassword", "pw"), std::system_error);
+    EXPECT_TRUE(fs::is_fifo(file_));
 }
 
 TEST_F(IniSettingsStoreTest, NamesTheFormatCannotHoldAreRefused) {

@@ -75,7 +75,7 @@ int RunStandInApp(const std::filesystem::path& database, std::ostream& out, std:
         window.caption = model->Window().caption;
         window.visible = model->Window().visible;
         window.databasePath = model->Window().databasePath;
-        win32::WindowRegistration registration(folder, window);
+        win32::WindowRegistration registration(folder, window, signals.Fd());
         model->OnWindowChanged([&](const AppWindowState& state) {
             try {
                 registration.Update(state.caption, state.visible, state.databasePath);

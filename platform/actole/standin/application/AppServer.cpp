@@ -49,7 +49,7 @@ void AppServer::Run(int stopFd) {
             // replies in the server.
             const short events = client.output.empty() ? POLLIN : POLLOUT;
             items.push_back({client.fd.get(), events, 0});
-            wake = std::min(wake, client.lastActivity + options_.idleTimeout);
+            wake = std::min(wake, DeadlineOf(client));
         }
         const auto wait =
             std::chrono::duration_cast<std::chrono::milliseconds>(wake - Clock::now());
@@ -74,7 +74,7 @@ void AppServer::Run(int stopFd) {
         }
         const auto now = Clock::now();
         std::erase_if(clients_, [&](const Client& client) {
-            return client.done || now - client.lastActivity >= options_.idleTimeout;
+            return client.done || now >= DeadlineOf(client);
         });
         if ((items[1].revents & POLLIN) != 0) {
             Accept();
@@ -94,7 +94,7 @@ void AppServer::Accept() {
         Client client;
         client.fd = std::move(fd);
         client.lastActivity = Clock::now();
-        if (clients_.size() >= options_.maxClients) {
+        if (clients_.size() >= options_.maxClients && !MakeRoom()) {
             // Told why, as far as the socket takes it at once, and closed.
             const std::string reply = wire::EncodeReply(
                 wire::ErrorReply{errors::kRpcCallRejected, "Too many connections."});
@@ -104,6 +104,28 @@ void AppServer::Accept() {
         }
         clients_.push_back(std::move(client));
     }
+}
+
+Clock::time_point AppServer::DeadlineOf(const Client& client) const {
+    return client.requestStart ? *client.requestStart + options_.requestTimeout
+                               : client.lastActivity + options_.idleTimeout;
+}
+
+bool AppServer::MakeRoom() {
+    // Idle clients first, the longest idle of them; else the slowest request.
+    const auto victim =
+        std::min_element(clients_.begin(), clients_.end(), [](const Client& a, const Client& b) {
+            if (a.requestStart.has_value() != b.requestStart.has_value()) {
+                return !a.requestStart.has_value();
+            }
+            return a.requestStart ? *a.requestStart < *b.requestStart
+                                  : a.lastActivity < b.lastActivity;
+        });
+    if (victim == clients_.end()) {
+        return false;
+    }
+    clients_.erase(victim);
+    return true;
 }
 
 void AppServer::Read(Client& client) {
@@ -125,6 +147,9 @@ void AppServer::Read(Client& client) {
                              " bytes, before its frame is complete.");
         }
         return;
+    }
+    if (client.input.empty() && !client.requestStart) {
+        client.requestStart = client.lastActivity;
     }
     client.input.append(buffer.data(), static_cast<std::size_t>(got));
     ServeFrames(client);
@@ -150,7 +175,16 @@ void AppServer::ServeFrames(Client& client) {
             offset += wire::kHeaderSize + length;
         }
         client.input.erase(0, offset);
+        if (offset > 0) {
+            // A request was answered; what follows it is a new one, timed from now.
+            client.requestStart = client.input.empty() && client.output.empty()
+                                      ? std::nullopt
+                                      : std::optional(Clock::now());
+        }
         Write(client);
+        if (client.input.empty() && client.output.empty()) {
+            client.requestStart.reset();
+        }
         // Requests sent ahead wait while replies pile up; they are served once those are gone.
         if (client.done || client.closeWhenSent || !client.output.empty() ||
             !HasWholeFrame(client.input)) {

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ namespace veltrano::ole::standin {
 struct AppServerOptions {
     // A connection without any traffic for this long is closed.
     std::chrono::milliseconds idleTimeout{std::chrono::seconds(60)};
+    // A request must arrive whole, and its reply be taken, within this time from its first byte,
+    // however its bytes trickle in; otherwise the connection is closed.
+    std::chrono::milliseconds requestTimeout{std::chrono::seconds(10)};
+    // When this many are connected, a new client takes the place of the one idle longest (or,
+    // with none idle, of the one whose request is the oldest).
     std::size_t maxClients = 32;
 };
 
@@ -32,11 +38,16 @@ private:
         std::string input;
         std::string output;
         std::chrono::steady_clock::time_point lastActivity;
+        // The first byte of the request in progress, while one is (or its reply is unsent).
+        std::optional<std::chrono::steady_clock::time_point> requestStart;
         bool closeWhenSent = false;
         bool done = false;
     };
 
     void Accept();
+    // Makes room for one more client when all places are taken; false when none can be freed.
+    bool MakeRoom();
+    std::chrono::steady_clock::time_point DeadlineOf(const Client& client) const;
     void Read(Client& client);
     void Write(Client& client);
     // Answers every whole request in the client's input.

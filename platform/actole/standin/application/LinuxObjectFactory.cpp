@@ -61,6 +61,22 @@ DispatchPtr LinuxObjectFactory::CreateDatabase() {
     return CreateStandInDatabase([folder = folder_] { return RunningStandInDatabase(folder); });
 }
 
+std::optional<std::vector<std::string>> LinuxObjectFactory::RunningDatabases() {
+    try {
+        std::vector<std::string> paths;
+        if (win32::RegistrationFolderExists(folder_)) {
+            for (auto& entry : win32::WindowRegistry(folder_).LiveEntries()) {
+                if (!entry.databasePath.empty()) {
+                    paths.push_back(std::move(entry.databasePath));
+                }
+            }
+        }
+        return paths;
+    } catch (const win32::RegistrationError&) {
+        return std::nullopt;
+    }
+}
+
 DispatchPtr LinuxObjectFactory::CreateObject(std::string_view progId) {
     // ProgIDs are not case-sensitive.
     if (!EqualsIgnoringCase(progId, kApplicationProgId)) {

@@ -22,6 +22,9 @@ public:
     DispatchPtr CreateDatabase() override;
     // "ACTOLE.APPOBJECT": the running stand-in ACT!; anything else, or none running: error 429.
     DispatchPtr CreateObject(std::string_view progId) override;
+    // The database of every registered stand-in ACT! that still runs; nullopt when the folder
+    // cannot be trusted.
+    std::optional<std::vector<std::string>> RunningDatabases() override;
 
 private:
     std::filesystem::path folder_;

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -212,6 +214,32 @@ TEST_F(RegistrationTest, StaleEntriesAndZombiesAreIgnoredAndCleanedUp) {
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{".lock", live.socketName,
                                               std::to_string(alive.Pid()) + ".window"}));
+}
+
+TEST_F(RegistrationTest, FifoEntryAndHeldLockNeitherHangNorOutlastAStopRequest) {
+    const fs::path folder = OpenRegistrationFolder(temp / "reg");
+    SleepingChild alive;
+    ASSERT_EQ(::mkfifo((folder / (std::to_string(alive.Pid()) + ".window")).c_str(), 0600), 0);
+    RegisteredWindows windows(folder);
+    EXPECT_TRUE(Enumerate(windows).empty());
+    { WindowRegistration registration(folder, EntryOf(0, 0)); }
+
+    // Another program holds the lock: registering waits, and gives up once asked to stop.
+    const int lock = ::open((folder / ".lock").c_str(), O_RDWR);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    int stop[2];
+    ASSERT_EQ(::pipe(stop), 0);
+    ASSERT_EQ(::write(stop[1], "x", 1), 1);
+    try {
+        WindowRegistration registration(folder, EntryOf(0, 0), stop[0]);
+        ADD_FAILURE() << "registered while the lock was held";
+    } catch (const RegistrationError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("stopped while waiting to lock"));
+    }
+    EXPECT_TRUE(Enumerate(windows).empty());
+    for (const int fd : {lock, stop[0], stop[1]}) {
+        ::close(fd);
+    }
 }
 
 } // namespace
