@@ -29,7 +29,13 @@ protected:
         form->Load();
     }
 
-    bool Enabled(const char* key) const { return form->Toolbar.ByKey(key).enabled; }
+    // A child of parent (0: a root) whose tag names its kind, as the survey tags it.
+    controls::TreeView::Index Node(controls::TreeView::Index parent, const char* text,
+                                   const char* tag) {
+        const auto node = form->tvACT.Add(parent, 4, parent ? "" : "x.dbf", text, tag);
+        form->tvACT.SetTag(node, tag);
+        return node;
+    }
 
     testsupport::NullPlatform platform;
     app::Commands commands;
@@ -46,9 +52,8 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
         }
     };
     clickAll(); // empty tree
-    const auto db = form->tvACT.Add(0, 0, "c:\\x.dbf", "x", "Datenbank");
-    const auto fields = form->tvACT.Add(db, 4, "", "Fields", "Felder");
-    form->tvACT.SetTag(fields, "Felder");
+    const auto db = Node(0, "x", "Datenbank");
+    const auto fields = Node(db, "Fields", "Felder");
     clickAll(); // nothing selected
     form->tvACT.SetSelected(db);
     clickAll(); // not a Felder node
@@ -63,20 +68,15 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
 
     ran.clear();
     form->tvACT.Clear(); // a new survey: the same index names a node of another tree
-    const auto again = form->tvACT.Add(0, 0, "c:\\x.dbf", "x", "Datenbank");
-    const auto newFields = form->tvACT.Add(again, 4, "", "Fields", "Felder");
-    form->tvACT.SetTag(newFields, "Felder");
-    ASSERT_EQ(newFields, fields);
+    ASSERT_EQ(Node(Node(0, "x", "Datenbank"), "Fields", "Felder"), fields);
     clickAll();
     EXPECT_TRUE(ran.empty());
 }
 
 TEST_F(frmHauptTest, UnsavedMarksAreShownAndDroppedOnlyWhenTheUserAgrees) {
-    const auto db = form->tvACT.Add(0, 0, "x.dbf", "x", "Datenbank");
-    const auto fields = form->tvACT.Add(db, 4, "", "Fields", "Felder");
-    form->tvACT.SetTag(fields, "Felder");
-    const auto table = form->tvACT.Add(db, 4, "", "Contact", "Tabelle");
-    form->tvACT.SetTag(table, "Tabelle");
+    const auto db = Node(0, "x", "Datenbank");
+    const auto fields = Node(db, "Fields", "Felder");
+    const auto table = Node(db, "Contact", "Tabelle");
     form->tvACT.SetSelected(fields);
     form->OnNodeClick();
     form->Handlers().Replace = [](frmHaupt& f) {

@@ -47,7 +47,7 @@ TEST(clHistoryPuffer, MovesWithinItsEntriesOnly) {
     EXPECT_TRUE(h.EOH());
 }
 
-TEST(clHistoryPuffer, AddingTheCurrentValueChangesNothing) {
+TEST(clHistoryPuffer, AddingTheCurrentValueChangesNothingAnyOtherGoesBehindTheNewest) {
     clHistoryPuffer h = With({7, 7, 8, 7});
     EXPECT_EQ(Used(h), (std::vector<int>{7, 8, 7}));
     // Re-selecting the node reached by Back records nothing.
@@ -55,18 +55,12 @@ TEST(clHistoryPuffer, AddingTheCurrentValueChangesNothing) {
     h.Add(8);
     EXPECT_EQ(Used(h), (std::vector<int>{7, 8, 7}));
     EXPECT_EQ(h.CurrentPosition(), 1);
+    h.Add(4); // appended behind the newest, not in place of what followed
+    EXPECT_EQ(Used(h), (std::vector<int>{7, 8, 7, 4}));
+    EXPECT_EQ(h.CurrentPosition(), 3);
 }
 
-TEST(clHistoryPuffer, AddAfterGoingBackAppendsBehindTheNewest) {
-    clHistoryPuffer h = With({1, 2, 3});
-    h.Backward();
-    h.Add(4);
-    EXPECT_EQ(Used(h), (std::vector<int>{1, 2, 3, 4}));
-    h.Backward();
-    EXPECT_EQ(h.Value(), 3);
-}
-
-TEST(clHistoryPuffer, FullBufferDropsTheOldest) {
+TEST(clHistoryPuffer, FullBufferDropsTheOldestAndClearForgetsTheFirstEntry) {
     clHistoryPuffer h = With({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     EXPECT_EQ(Used(h), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     h.Backward();
@@ -74,13 +68,9 @@ TEST(clHistoryPuffer, FullBufferDropsTheOldest) {
     h.Add(12);
     EXPECT_EQ(Used(h), (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(h.CurrentPosition(), 9);
-}
-
-TEST(clHistoryPuffer, ClearForgetsTheOldFirstEntry) {
-    clHistoryPuffer h = With({4, 9});
     h.Clear();
     EXPECT_EQ(h.Count(), 0);
     EXPECT_EQ(h.Value(), 0);
-    h.Add(4);
-    EXPECT_EQ(Used(h), (std::vector<int>{4}));
+    h.Add(3); // the old first entry no longer counts as the current value
+    EXPECT_EQ(Used(h), (std::vector<int>{3}));
 }

@@ -1,15 +1,23 @@
+// The main window on real widgets: buttons, header triangles, tree and list clicks, the discard
+// question, layout, keyboard shortcuts, the find box, the divider and the remembered layout.
+
 #include "platform/qt/MainWindow.h"
 #include "ModalHelper.h"
 #include "detail/DetailListe.h"
-#include "platform/forms/MemorySettingsStore.h"
+#include "platform/forms/IniSettingsStore.h"
 #include "platform/qt/ButtonBar.h"
+#include "platform/qt/Divider.h"
+#include "platform/qt/FindBox.h"
 #include "platform/qt/QtForms.h"
 #include "platform/qt/ReportList.h"
 #include "platform/qt/StructureTree.h"
 #include "platform/qt/Twips.h"
 #include "support/NullPlatform.h"
+#include "support/TempFolder.h"
 #include "wiring/MainForm.h"
 
+#include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,35 +25,20 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <fstream>
+#include <sstream>
+
 using namespace veltrano;
 using controls::ListView;
 using controls::TreeView;
+using Index = TreeView::Index;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        forms = std::make_unique<qt::QtForms>(settings);
-        form.reset(new app::frmHaupt(
-            wiring::MainForm({*forms, null.objects, null.user32, null.comdlg32, null.shell32})));
-        form->Handlers().ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
-        form->Handlers().NodeClick = [this](app::frmHaupt& f) {
-            clickedNodes.push_back(f.tvACT.SelectedItem());
-            detail::OnNodeClick(f);
-        };
-        window = std::make_unique<qt::MainWindow>(*form);
-        forms->SetMainWindow(window.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void cleanup() {
-        window.reset();
-        form.reset();
-        forms.reset();
-        clickedNodes.clear();
-        doubleClicks = 0;
-    }
+    void init() { Open(settings); }
+    void cleanup() { Close(); }
 
     void buttonsStatusAndReadyState() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano"));
@@ -144,43 +137,22 @@ private slots:
         QVERIFY(tree.isExpanded(tree.Model().IndexOf(tables)));
         const QRect rect = tree.visualRect(tree.Model().IndexOf(contact));
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
-        QTRY_COMPARE(clickedNodes, (std::vector<TreeView::Index>{contact}));
+        QTRY_COMPARE(clicked, (std::vector<Index>{contact}));
         QCOMPARE(form->tvACT.SelectedItem(), contact);
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center()); // again: runs again
-        QTRY_COMPARE(clickedNodes, (std::vector<TreeView::Index>{contact, contact}));
+        QTRY_COMPARE(clicked, (std::vector<Index>{contact, contact}));
         form->tvACT.SetSelected(root); // the control's selection shows in the view
         QCOMPARE(qt::TreeModel::NodeOf(tree.currentIndex()), root);
         QCoreApplication::processEvents();
-        QCOMPARE(clickedNodes.size(), 2u); // and is no click of the user's
+        QCOMPARE(clicked.size(), 2u); // and is no click of the user's
     }
 
     void arrowKeysMoveTheListAndUnsavedMarksAskFirst() {
-        // x > Tables > Contact > Fields > Company, Group > Fields > Region
-        auto& t = form->tvACT;
-        const auto add = [&](TreeView::Index parent, const char* key, const char* text,
-                             const char* tag) {
-            const auto node = t.Add(parent, TreeView::tvwChild, key, text, tag);
-            t.SetTag(node, tag);
-            return node;
-        };
-        const auto root = add(0, "x.dbf", "x", "Datenbank");
-        const auto tables = add(root, "", "Tables", "");
-        const auto contact = add(tables, "", "Contact", "Tabelle");
-        const auto contactFields = add(contact, "", "Fields", "Felder");
-        add(add(contactFields, "Contact 10", "Company", "Feld"), "", "EntryTrigger = c:\\a.exe",
-            "Eigenschaft");
-        const auto group = add(tables, "", "Group", "Tabelle");
-        const auto groupFields = add(group, "", "Fields", "Felder");
-        add(add(groupFields, "Group 10", "Region", "Feld"), "", "EntryTrigger = c:\\r.exe",
-            "Eigenschaft");
-        t.EnsureVisible(contactFields);
-        t.EnsureVisible(groupFields);
-
+        BuildTree();
         auto& tree = window->Tree();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         tree.setFocus();
-        const QRect rect = tree.visualRect(tree.Model().IndexOf(contactFields));
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+        ClickNode(contactFields);
         QTRY_COMPARE(form->lvACT.RowCount(), 1);
         QCOMPARE(form->lvACT.Text(1), std::string("Company"));
 
@@ -188,45 +160,47 @@ private slots:
         QTRY_COMPARE(form->lvACT.ColumnHeader(1).text, std::string("Property"));
         QTest::keyClick(&tree, Qt::Key_Down); // Group's Fields
         QTRY_COMPARE(form->lvACT.ColumnCount(), 16);
-        QCOMPARE(form->lvACT.Text(1), std::string("Region"));
-        QCOMPARE(clickedNodes, (std::vector<TreeView::Index>{contactFields, group, groupFields}));
+        QCOMPARE(form->lvACT.Text(1), std::string("Region filter"));
+        QCOMPARE(clicked, (std::vector<Index>{contactFields, group, groupFields}));
         QTRY_VERIFY(tree.hasFocus()); // the busy switch gave it back
 
         form->lvACT.SetSubItemBold(1, 6, true); // as Replace leaves it
         QString asked;
-        const auto answer = [&](QMessageBox::StandardButton button) {
+        const auto upAnswering = [&](QMessageBox::StandardButton button) {
+            asked.clear();
             WhenModal([&asked, button](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 asked = box->text();
                 box->button(button)->click();
             });
+            QTest::keyClick(&tree, Qt::Key_Up);
         };
-        answer(QMessageBox::No);
-        QTest::keyClick(&tree, Qt::Key_Up);
+        upAnswering(QMessageBox::No);
         QTRY_COMPARE(asked, QStringLiteral("1 changes have not been saved. Discard them?"));
         QTRY_COMPARE(qt::TreeModel::NodeOf(tree.currentIndex()), groupFields);
         QCOMPARE(form->tvACT.SelectedItem(), groupFields);
-        QCOMPARE(form->lvACT.Text(1), std::string("Region"));
+        QCOMPARE(form->lvACT.Text(1), std::string("Region filter"));
         QVERIFY(form->lvACT.GetSubItem(1, 6).bold);
 
-        asked.clear();
-        answer(QMessageBox::Yes);
-        QTest::keyClick(&tree, Qt::Key_Up);
+        upAnswering(QMessageBox::Yes);
         QTRY_COMPARE(form->lvACT.ColumnHeader(1).text, std::string("Property"));
         QCOMPARE(asked, QStringLiteral("1 changes have not been saved. Discard them?"));
         QCOMPARE(form->tvACT.SelectedItem(), group);
-        QCOMPARE(clickedNodes.back(), group);
+        QCOMPARE(clicked.back(), group);
     }
 
     void layoutKeepsTheMarginsAndTheMinimumSize() {
-        window->resize(900, 600);
         const int margin = qt::Twips(*window).ToPixelsX(120);
-        QTRY_COMPARE(window->width(), 900);
         auto& list = window->List();
         auto* client = window->centralWidget();
-        QTRY_COMPARE(list.geometry().right() + 1, client->width() - margin);
-        QCOMPARE(list.geometry().bottom() + 1, client->height() - margin);
-        QCOMPARE(window->Tree().geometry().bottom(), list.geometry().bottom());
+        const auto expectMargins = [&] {
+            QTRY_COMPARE(list.geometry().right() + 1, client->width() - margin);
+            QCOMPARE(list.geometry().bottom() + 1, client->height() - margin);
+            QCOMPARE(window->Tree().geometry().bottom(), list.geometry().bottom());
+        };
+        window->resize(900, 600);
+        QTRY_COMPARE(window->width(), 900);
+        expectMargins();
         QCOMPARE(window->Tree().geometry().top(), qt::Twips(*window).ToPixelsY(90));
 
         window->resize(50, 50); // below 3800 twips both ways: back to 3800 each, laid out
@@ -235,12 +209,241 @@ private slots:
         QTRY_COMPARE(window->frameGeometry().size(), QSize(minimumX, minimumY));
         QVERIFY(form->Width >= app::frmHaupt::kMinimumOuterSize);
         QVERIFY(form->Height >= app::frmHaupt::kMinimumOuterSize);
-        QTRY_COMPARE(list.geometry().right() + 1, client->width() - margin);
-        QCOMPARE(list.geometry().bottom() + 1, client->height() - margin);
-        QCOMPARE(window->Tree().geometry().bottom(), list.geometry().bottom());
+        expectMargins();
+    }
+
+    void shortcutsReachTheirCommandsAndShowInTooltips() {
+        using Member = std::function<void(app::frmHaupt&)> app::Commands::*;
+        const std::pair<QString, Member> recorded[] = {
+            {"SurveyDatabase", &app::Commands::SurveyDatabase},
+            {"CopyTable", &app::Commands::CopyTable},
+            {"Search", &app::Commands::Search},
+            {"Replace", &app::Commands::Replace},
+            {"Save", &app::Commands::Save},
+            {"SearchAgain", &app::Commands::SearchAgain}};
+        for (const auto& [name, member] : recorded) {
+            form->Handlers().*member = [this, name](app::frmHaupt&) { ran << name; };
+        }
+        BuildTree();
+        form->tvACT.SetSelected(contactFields);
+        form->SetListSource(contactFields);
+        form->History.Add(contact);
+        form->History.Add(contactFields);
+        form->UpdateHistoryButtons();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->List().setFocus();
+        const std::pair<QKeySequence, QString> cases[] = {
+            {Qt::Key_F5, "SurveyDatabase"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_C, "CopyTable"},
+            {Qt::CTRL | Qt::Key_F, "Search"},
+            {Qt::Key_F3, "SearchAgain"},
+            {Qt::CTRL | Qt::Key_H, "Replace"},
+            {Qt::CTRL | Qt::Key_S, "Save"},
+            {Qt::ALT | Qt::Key_Left, QString("NodeClick %1").arg(contact)},
+            {Qt::ALT | Qt::Key_Right, QString("NodeClick %1").arg(contactFields)}};
+        for (const auto& [keys, command] : cases) {
+            ran.clear();
+            QTest::keySequence(window.get(), keys);
+            QTRY_COMPARE(ran, QStringList{command});
+        }
+        ran.clear();
+        form->Toolbar.SetEnabled(false); // busy: refused like a click
+        QTest::keySequence(window.get(), Qt::Key_F5);
+        QCoreApplication::processEvents();
+        QCOMPARE(ran, QStringList{});
+
+        QStringList tips;
+        for (QAction* action : window->Buttons().ButtonActions()) {
+            tips << action->toolTip();
+        }
+        QCOMPARE(tips, (QStringList{"Survey Database (F5)", "Copy Table (Ctrl+Shift+C)",
+                                    "Back (Alt+Left)", "Forward (Alt+Right)", "Search (Ctrl+F)",
+                                    "Replace (Ctrl+H)", "Save (Ctrl+S)", "Info"}));
+    }
+
+    void copyKeysCopySelectedRowsOrTheNodeText() {
+        auto& list = form->lvACT;
+        list.ColumnHeadersAdd("", "Name");
+        list.ColumnHeadersAdd("", "Length");
+        for (const char* row : {"a", "b", "c"}) {
+            list.SetSubItemText(list.ListItemsAdd("", row), 1, row[0] == 'b' ? "" : "   40");
+        }
+        auto& view = window->List();
+        const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
+                              view.visualRect(view.model()->index(row, 0)).center());
+        };
+        click(2, {});
+        click(0, Qt::ControlModifier);
+        QCOMPARE(list.SelectedItem(), 1); // the current row, as Search reads it
+        QTest::keySequence(&view, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("a\t   40\t\r\nc\t   40\t\r\n"));
+
+        BuildTree();
+        form->tvACT.SetSelected(region);
+        QTest::keySequence(&window->Tree(), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Region filter"));
+    }
+
+    void findBoxWalksMatchesAndTurnsRedOnNone() {
+        BuildTree();
+        auto& find = window->Find();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keySequence(window.get(), Qt::CTRL | Qt::Key_L);
+        QTRY_VERIFY(find.hasFocus());
+        QTest::keyClicks(&find, "REGI");
+        QTRY_COMPARE(clicked.back(), region); // "R" found Group on the way
+        QVERIFY(window->Tree().isExpanded(window->Tree().Model().IndexOf(groupFields)));
+
+        find.clear();
+        struct Step {
+            const char* typed; // or nullptr for the key
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            Index selected;
+        };
+        const Step steps[] = {{"fi", {}, {}, region}, // the node shown still matches
+                              {nullptr, Qt::Key_Return, {}, contactFields}, // round to the first
+                              {nullptr, Qt::Key_F3, {}, groupFields},
+                              {nullptr, Qt::Key_Return, Qt::ShiftModifier, contactFields},
+                              {"x", {}, {}, contactFields}}; // "fix": none, the node stays
+        for (const Step& step : steps) {
+            if (step.typed != nullptr) {
+                QTest::keyClicks(&find, step.typed);
+            } else {
+                QTRY_VERIFY(find.hasFocus()); // back after the node click's busy switch
+                QTest::keyClick(&find, step.key, step.modifiers);
+            }
+            QTRY_COMPARE(form->tvACT.SelectedItem(), step.selected);
+        }
+        QVERIFY(find.NoMatch() && find.styleSheet().contains("background"));
+        QTest::keyClick(&find, Qt::Key_Backspace);
+        QVERIFY(!find.NoMatch());
+    }
+
+    void dividerMovesTheListAndLayoutIsRemembered() {
+        auto& tree = window->Tree();
+        auto& list = window->List();
+        const QRect listBefore = list.geometry();
+        const int gap = listBefore.left() - tree.geometry().right() - 1;
+        const int treeWidth = tree.width() + 120;
+        QTest::mousePress(&window->TreeDivider(), Qt::LeftButton, {}, QPoint(1, 10));
+        QTest::mouseMove(&window->TreeDivider(), QPoint(121, 10));
+        QTest::mouseRelease(&window->TreeDivider(), Qt::LeftButton, {}, QPoint(121, 10));
+        QVERIFY(qAbs(tree.width() - treeWidth) <= 1);
+        QCOMPARE(list.geometry().left() - tree.geometry().right() - 1, gap);
+        QCOMPARE(list.geometry().right(), listBefore.right()); // the other edges keep their rules
+        QCOMPARE(list.geometry().bottom(), listBefore.bottom());
+
+        // A column the user widened is remembered for its layout, with the divider.
+        BuildTree();
+        ClickNode(contactFields);
+        QTRY_COMPARE(form->lvACT.ColumnCount(), 16);
+        list.header()->resizeSection(6, 333);
+        const int widened = tree.width();
+        window->SaveLayout(); // the other columns stay fitted to their texts
+        QCOMPARE(settings.Get("Veltrano", "window", "columns.Name16", ""),
+                 std::string("-1,-1,-1,-1,-1,-1,333,-1,-1,-1,-1,-1,-1,-1,-1,-1"));
+        Close();
+        Open(settings);
+        window->RestoreLayout();
+        QCOMPARE(window->Tree().width(), widened);
+        BuildTree();
+        ClickNode(groupFields);
+        QTRY_COMPARE(form->lvACT.ColumnCount(), 16);
+        QCOMPARE(window->List().header()->sectionSize(6), 333);
+    }
+
+    void geometryRestoreSkipsDamagedValues() {
+        const std::pair<const char*, QRect> cases[] = {
+            {"30,40,640,480", QRect(30, 40, 640, 480)},
+            {"9000,9000,610,470", QRect(-1, -1, 610, 470)}, // on no screen: the size alone
+            {"30,40,x,480", {}}};
+        for (const auto& [saved, expected] : cases) {
+            Close();
+            settings = forms::MemorySettingsStore{};
+            settings.Save("Veltrano", "window", "geometry", saved);
+            Open(settings);
+            const QRect before = window->geometry();
+            window->RestoreLayout();
+            if (expected.isEmpty()) {
+                QCOMPARE(window->geometry(), before);
+            } else if (expected.x() < 0) {
+                QTRY_COMPARE(window->geometry().size(), expected.size());
+                QCOMPARE(window->geometry().topLeft(), before.topLeft());
+            } else {
+                QTRY_COMPARE(window->geometry(), expected);
+            }
+        }
+    }
+
+    void windowSectionLeavesTheLoginBytesAlone() {
+        testsupport::TempFolder folder;
+        const auto path = folder.Path() / "Veltrano.ini";
+        const std::string login =
+            "; login\n[options]\nusername=Chris Miller\nuserpassword=\" sales \"\n\n";
+        std::ofstream(path, std::ios::binary) << login;
+        forms::IniSettingsStore store(path);
+        Close();
+        Open(store);
+        window->SaveLayout();
+        window->SaveLayout(); // once more, over its own section
+        Close();
+        std::ostringstream text;
+        text << std::ifstream(path, std::ios::binary).rdbuf();
+        QVERIFY(text.str().starts_with(login));
+        QVERIFY(text.str().find("[window]\ngeometry=") != std::string::npos);
+        QCOMPARE(store.Get("Veltrano", "options", "userpassword", ""), std::string(" sales "));
     }
 
 private:
+    void Open(forms::SettingsStore& store) {
+        forms = std::make_unique<qt::QtForms>(store);
+        form.reset(new app::frmHaupt(
+            wiring::MainForm({*forms, null.objects, null.user32, null.comdlg32, null.shell32})));
+        form->Handlers().NodeClick = [this](app::frmHaupt& f) {
+            detail::OnNodeClick(f);
+            clicked.push_back(f.tvACT.SelectedItem());
+            ran << QString("NodeClick %1").arg(f.tvACT.SelectedItem());
+        };
+        form->Handlers().ListDoubleClick = [this](app::frmHaupt&) { ++doubleClicks; };
+        window = std::make_unique<qt::MainWindow>(*form);
+        forms->SetMainWindow(window.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void Close() {
+        window.reset();
+        form.reset();
+        forms.reset();
+        clicked.clear();
+        ran.clear();
+        doubleClicks = 0;
+    }
+    void ClickNode(Index node) {
+        auto& tree = window->Tree();
+        const QRect rect = tree.visualRect(tree.Model().IndexOf(node));
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    // x > Tables > Contact > Fields > Company | Group > Fields > Region filter.
+    void BuildTree() {
+        auto& t = form->tvACT;
+        const auto add = [&](Index parent, const char* key, const char* text, const char* tag) {
+            const auto node = t.Add(parent, TreeView::tvwChild, key, text, tag);
+            t.SetTag(node, tag);
+            return node;
+        };
+        const auto tables = add(add(0, "/data/x.dbf", "x", "Datenbank"), "", "Tables", "");
+        contact = add(tables, "", "Contact", "Tabelle");
+        contactFields = add(contact, "", "Fields", "Felder");
+        add(contactFields, "Contact 10", "Company", "Feld");
+        group = add(tables, "", "Group", "Tabelle");
+        groupFields = add(group, "", "Fields", "Felder");
+        region = add(groupFields, "Group 10", "Region filter", "Feld");
+        t.EnsureVisible(contactFields);
+        t.EnsureVisible(groupFields);
+    }
+
     // Name / Length (right-aligned) / Type, filled like the Fields list.
     void FillFieldsLikeList() {
         auto& list = form->lvACT;
@@ -275,8 +478,10 @@ private:
     std::unique_ptr<qt::QtForms> forms;
     std::unique_ptr<app::frmHaupt> form;
     std::unique_ptr<qt::MainWindow> window;
-    std::vector<TreeView::Index> clickedNodes;
+    std::vector<Index> clicked;
+    QStringList ran;
     int doubleClicks = 0;
+    Index contact = 0, contactFields = 0, group = 0, groupFields = 0, region = 0;
 };
 
 QTEST_MAIN(MainWindowTest)
