@@ -8,12 +8,16 @@
 #include "platform/actole/com/DispatchServer.h"
 #include "platform/actole/com/VariantMarshal.h"
 
+#include "ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace veltrano::ole::com {
 namespace {
+
+using testsupport::ErrorOf;
 
 // An IDispatch that records each call and counts its references.
 class CountingServer final : public IDispatch {
@@ -24,6 +28,7 @@ public:
         std::vector<Variant> argsAsSent; // rgvarg in its own order (last argument first)
         std::vector<DISPID> named;
         bool wantsResult = false;
+        bool operator==(const Call&) const = default;
     };
 
     ULONG references = 1;
@@ -43,10 +48,7 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
     ULONG STDMETHODCALLTYPE Release() override { return --references; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
                                             DISPID* ids) override {
@@ -131,29 +133,19 @@ TEST_F(ComDispatchTest, EachKindOfCallReachesInvokeAsVbSendsIt) {
         EXPECT_EQ(client.CallByName("PopupCount", {Variant(true), Variant(std::int16_t{1})}),
                   Variant(std::int32_t{3}));
     }
-    ASSERT_EQ(server.calls.size(), 4u);
-    const auto& get = server.calls[0];
-    EXPECT_EQ(get.dispid, 1007);
-    EXPECT_EQ(get.flags, DISPATCH_PROPERTYGET | DISPATCH_METHOD);
-    EXPECT_EQ(get.argsAsSent, std::vector<Variant>{Variant(std::int16_t{25})});
-    EXPECT_TRUE(get.named.empty());
-
-    const auto& put = server.calls[1];
-    EXPECT_EQ(put.dispid, 1020);
-    EXPECT_EQ(put.flags, DISPATCH_PROPERTYPUT);
-    EXPECT_EQ(put.named, std::vector<DISPID>{DISPID_PROPERTYPUT});
-    EXPECT_FALSE(put.wantsResult);
-    // The value to store is rgvarg[0]; the index follows.
-    EXPECT_EQ(put.argsAsSent,
-              (std::vector<Variant>{Variant(std::string("c:\\a.exe")), Variant(std::int16_t{25})}));
-
-    EXPECT_EQ(server.calls[2].flags, DISPATCH_METHOD);
-    EXPECT_TRUE(server.calls[2].argsAsSent.empty());
-
+    // A put sends the value to store as rgvarg[0], the index after it; CallByName asks the id.
+    const std::vector<CountingServer::Call> expected = {
+        {1007, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {Variant(std::int16_t{25})}, {}, true},
+        {1020,
+         DISPATCH_PROPERTYPUT,
+         {Variant(std::string("c:\\a.exe")), Variant(std::int16_t{25})},
+         {DISPID_PROPERTYPUT},
+         false},
+        {1028, DISPATCH_METHOD, {}, {}, true},
+        {777, DISPATCH_METHOD, {Variant(std::int16_t{1}), Variant(true)}, {}, true},
+    };
+    EXPECT_EQ(server.calls, expected);
     EXPECT_EQ(server.namesAsked, std::vector<std::wstring>{L"PopupCount"});
-    EXPECT_EQ(server.calls[3].dispid, 777);
-    EXPECT_EQ(server.calls[3].argsAsSent,
-              (std::vector<Variant>{Variant(std::int16_t{1}), Variant(true)}));
     EXPECT_EQ(server.references, 1u);
 }
 
@@ -174,20 +166,13 @@ TEST_F(ComDispatchTest, FailuresRaiseTheirErrorAndReleaseEverything) {
         };
         for (const Case& c : cases) {
             server.answer = c.answer;
-            try {
-                client.Get(1022, {Variant(std::string("argument")), Variant(std::int16_t{0})});
-                ADD_FAILURE() << c.number;
-            } catch (const AutomationError& error) {
-                EXPECT_EQ(error.Number(), c.number);
-                EXPECT_EQ(error.Description(), c.description);
-            }
+            EXPECT_EQ(
+                ErrorOf([&] {
+                    client.Get(1022, {Variant(std::string("argument")), Variant(std::int16_t{0})});
+                }),
+                std::pair(c.number, c.description));
         }
-        try {
-            client.CallByName("Missing");
-            ADD_FAILURE();
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.Number(), 438);
-        }
+        EXPECT_EQ(ErrorOf([&] { client.CallByName("Missing"); }).first, 438);
     }
     EXPECT_EQ(server.references, 1u);
 }
@@ -209,15 +194,10 @@ TEST_F(ComDispatchTest, ServedObjectsAnswerByIdentifierAndNameAndRaiseThroughExc
              {AutomationError(20002, "Liste f\xC3\xBCr Feld 9 fehlt"),
               AutomationError(-2147417851, "busy"), AutomationError(5, "")}) {
             object->raise = raised;
-            try {
-                client.Get(1022, {Variant(std::int16_t{9})});
-                ADD_FAILURE();
-            } catch (const AutomationError& error) {
-                EXPECT_EQ(error.Number(), raised.Number());
-                EXPECT_EQ(error.Description(), raised.Description().empty()
-                                                   ? "Invalid procedure call or argument"
-                                                   : raised.Description());
-            }
+            EXPECT_EQ(ErrorOf([&] { client.Get(1022, {Variant(std::int16_t{9})}); }),
+                      std::pair(raised.Number(), raised.Description().empty()
+                                                     ? "Invalid procedure call or argument"
+                                                     : raised.Description()));
         }
         object->raise.reset();
 
@@ -270,13 +250,8 @@ TEST_F(ComDispatchTest, ClassesThatCannotBeCreatedRaise429) {
              [&] { return objects.CreateDatabase(); },
              [&] { return objects.CreateObject("Veltrano.NoSuchClass"); },
              [&] { return objects.CreateObject(""); }}) {
-        try {
-            create();
-            ADD_FAILURE();
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.Number(), 429);
-            EXPECT_EQ(error.Description(), "ActiveX component can't create object");
-        }
+        EXPECT_EQ(ErrorOf(create),
+                  std::pair(429, std::string("ActiveX component can't create object")));
     }
     EXPECT_THROW(ComObjectFactory("not a class id"), std::invalid_argument);
 }

@@ -10,15 +10,15 @@
 #include "support/BinDir.h"
 #include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
+#include "support/windows/TestHelpers.h"
+
+#include "ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <chrono>
 #include <fstream>
-#include <iterator>
-#include <thread>
 
 namespace veltrano::testsupport {
 namespace {
@@ -37,43 +37,16 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
     return a;
 }
 
-struct WindowSearch {
-    DWORD process;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindFrame(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    wchar_t name[257] = {};
-    ::GetClassNameW(window, name, 257);
-    if (owner == search->process && ::IsWindowVisible(window) &&
-        std::wstring_view(name) == L"ActStandInFrame") {
-        search->found = window;
-    }
-    return TRUE;
-}
-
 // The stand-in's visible frame window, once it shows; null when the process ends first.
 HWND WaitForWindow(HelperProcess& process) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (std::chrono::steady_clock::now() < until) {
-        WindowSearch search{process.Id()};
-        ::EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
-        }
-        if (process.WaitExit(std::chrono::milliseconds(100))) {
-            return nullptr;
-        }
-    }
-    return nullptr;
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    HWND window = nullptr;
+    Eventually(
+        [&] {
+            window = VisibleWindowOf(process.Id(), L"ActStandInFrame");
+            return window != nullptr || process.WaitExit(std::chrono::milliseconds(0));
+        },
+        std::chrono::seconds(30));
+    return window;
 }
 
 std::wstring CaptionOf(HWND window) {
@@ -135,12 +108,8 @@ TEST_F(RunningStandInTest, IsSurveyedWithoutADatabaseAndGuardedAgainstSave) {
     EXPECT_EQ(running.WaitExit(std::chrono::seconds(30)), 0u);
 
     ole::com::ComObjectFactory com(ole::classid::kDatabaseClass);
-    try {
-        com.CreateObject(ole::classid::kApplicationProgId);
-        ADD_FAILURE() << "the application is still there";
-    } catch (const ole::AutomationError& error) {
-        EXPECT_EQ(error.Number(), 429);
-    }
+    EXPECT_EQ(ErrorOf([&] { com.CreateObject(ole::classid::kApplicationProgId); }).first, 429)
+        << "the application is still there";
 }
 
 TEST_F(RunningStandInTest, RefusesAFileThatIsNoDatabase) {

@@ -17,6 +17,8 @@
 #include "support/ScriptedForms.h"
 #include "support/TempFolder.h"
 
+#include "ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -79,6 +81,8 @@ protected:
     CreateDatabase linked = [] {
         return ole::standin::CreateStandInDatabase([] { return std::string(); });
     };
+    const std::string user{ole::standin::kSampleUserName};
+    const std::string password{ole::standin::kSamplePassword};
 };
 
 TEST_F(StandInComTest, ScanThroughComGivesTheTreeOfTheLinkedEngine) {
@@ -87,8 +91,6 @@ TEST_F(StandInComTest, ScanThroughComGivesTheTreeOfTheLinkedEngine) {
     const auto edges = temp.Path() / "edges.dbf";
     WriteEdgeDatabase(edges);
 
-    const std::string user(ole::standin::kSampleUserName);
-    const std::string password(ole::standin::kSamplePassword);
     const ScanResult viaCom = Scan(throughCom, sample, user, password);
     const ScanResult direct = Scan(linked, sample, user, password);
     EXPECT_GT(direct.nodes.size(), 100u);
@@ -111,12 +113,7 @@ TEST_F(StandInComTest, ErrorsOfTheServerArriveWithTheEnginesNumberAndDescription
                              const std::function<void(act::Database&)>& call) {
         act::Database db(create());
         db.Open(win32::Narrow(edges.wstring()));
-        try {
-            call(db);
-        } catch (const ole::AutomationError& error) {
-            return std::make_pair(error.Number(), error.Description());
-        }
-        return std::make_pair(0, std::string("no error"));
+        return ErrorOf([&] { call(db); });
     };
     const std::function<void(act::Database&)> calls[] = {
         [](act::Database& db) { db.ContactTable().GetFields().GetPopupList(9); },
@@ -138,24 +135,17 @@ TEST_F(StandInComTest, EveryObjectIsReleasedWhenACommandEnds) {
     {
         act::Database db(com.CreateDatabase());
         db.Open(win32::Narrow(sample.wstring()));
-        db.Login(std::string(ole::standin::kSampleUserName),
-                 std::string(ole::standin::kSamplePassword));
+        db.Login(user, password);
         const auto fields = db.ContactTable().GetFieldsByName();
         EXPECT_EQ(CanUnloadStandIn(), S_FALSE);
     }
-    Scan(throughCom, sample, std::string(ole::standin::kSampleUserName),
-         std::string(ole::standin::kSamplePassword));
+    Scan(throughCom, sample, user, password);
     EXPECT_EQ(CanUnloadStandIn(), S_OK);
 }
 
 TEST_F(StandInComTest, WithNothingRunningTheApplicationCannotBeCreated) {
-    try {
-        com.CreateObject(ole::classid::kApplicationProgId);
-        ADD_FAILURE() << "an application object was created";
-    } catch (const ole::AutomationError& error) {
-        EXPECT_EQ(error.Number(), 429);
-        EXPECT_EQ(error.Description(), "ActiveX component can't create object");
-    }
+    EXPECT_EQ(ErrorOf([&] { com.CreateObject(ole::classid::kApplicationProgId); }),
+              std::pair(429, std::string("ActiveX component can't create object")));
     // Open("") finds no running database.
     act::Database db(com.CreateDatabase());
     db.Open("");

@@ -89,64 +89,50 @@ TEST(VariantMarshal, ProgramObjectsAreServedAndComeBackAsThemselves) {
     EXPECT_EQ(live->Count(), 0);
 }
 
+VARIANT Raw(VARTYPE type) {
+    VARIANT raw;
+    std::memset(&raw, 0, sizeof(raw));
+    V_VT(&raw) = type;
+    return raw;
+}
+
 TEST(VariantMarshal, OtherShapesFromComAreReadOrRefused) {
     BSTR text = ::SysAllocString(kNonAsciiWide.c_str());
-    VARIANT inner;
-    V_VT(&inner) = VT_I2;
-    V_I2(&inner) = -7;
-    VARIANT nested;
-    V_VT(&nested) = VT_VARIANT | VT_BYREF;
-    V_VARIANTREF(&nested) = &inner;
     SHORT shortValue = 12;
+    VARIANT inner = Raw(VT_I2), byText = Raw(VT_BSTR | VT_BYREF), byShort = Raw(VT_I2 | VT_BYREF),
+            byVariant = Raw(VT_VARIANT | VT_BYREF), nested = Raw(VT_VARIANT | VT_BYREF),
+            byte = Raw(VT_UI1), longest = Raw(VT_UI4), tooLong = Raw(VT_UI4), real = Raw(VT_R8),
+            date = Raw(VT_DATE);
+    V_I2(&inner) = -7;
+    V_BSTRREF(&byText) = &text;
+    V_I2REF(&byShort) = &shortValue;
+    V_VARIANTREF(&byVariant) = &inner;
+    V_VARIANTREF(&nested) = &byVariant; // a reference to a reference is malformed
+    V_UI1(&byte) = 200;
+    V_UI4(&longest) = 2147483647U;
+    V_UI4(&tooLong) = 2147483648U;
+    V_R8(&real) = 1.5;
+    V_DATE(&date) = 1.0;
 
     struct Case {
-        VARTYPE type;
-        void (*fill)(VARIANT&, void*);
-        void* data;
+        VARIANT raw;
         Variant expected;
         std::int32_t error; // 0: no error
     };
     const Case cases[] = {
-        {VT_BSTR | VT_BYREF, [](VARIANT& v, void* d) { V_BSTRREF(&v) = static_cast<BSTR*>(d); },
-         &text, Variant(kNonAscii), 0},
-        {VT_I2 | VT_BYREF, [](VARIANT& v, void* d) { V_I2REF(&v) = static_cast<SHORT*>(d); },
-         &shortValue, Variant(std::int16_t{12}), 0},
-        {VT_VARIANT | VT_BYREF,
-         [](VARIANT& v, void* d) { V_VARIANTREF(&v) = static_cast<VARIANT*>(d); }, &inner,
-         Variant(std::int16_t{-7}), 0},
-        // A reference to a reference is malformed.
-        {VT_VARIANT | VT_BYREF,
-         [](VARIANT& v, void* d) { V_VARIANTREF(&v) = static_cast<VARIANT*>(d); },
-         &nested,
-         {},
-         errors::kTypeMismatch},
-        {VT_UI1, [](VARIANT& v, void*) { V_UI1(&v) = 200; }, nullptr, Variant(std::int16_t{200}),
-         0},
-        {VT_UI4, [](VARIANT& v, void*) { V_UI4(&v) = 2147483647U; }, nullptr,
-         Variant(std::int32_t{2147483647}), 0},
-        {VT_UI4,
-         [](VARIANT& v, void*) { V_UI4(&v) = 2147483648U; },
-         nullptr,
-         {},
-         errors::kOverflow},
-        {VT_R8, [](VARIANT& v, void*) { V_R8(&v) = 1.5; }, nullptr, {}, errors::kTypeMismatch},
-        {VT_DATE, [](VARIANT& v, void*) { V_DATE(&v) = 1.0; }, nullptr, {}, errors::kTypeMismatch},
-        {VT_NULL, [](VARIANT&, void*) {}, nullptr, {}, 94},
+        {byText, Variant(kNonAscii), 0},           {byShort, Variant(std::int16_t{12}), 0},
+        {byVariant, Variant(std::int16_t{-7}), 0}, {nested, {}, errors::kTypeMismatch},
+        {byte, Variant(std::int16_t{200}), 0},     {longest, Variant(std::int32_t{2147483647}), 0},
+        {tooLong, {}, errors::kOverflow},          {real, {}, errors::kTypeMismatch},
+        {date, {}, errors::kTypeMismatch},         {Raw(VT_NULL), {}, 94},
     };
     for (const Case& c : cases) {
-        VARIANT raw;
-        std::memset(&raw, 0, sizeof(raw));
-        V_VT(&raw) = c.type;
-        c.fill(raw, c.data);
-        if (c.error == 0) {
-            EXPECT_EQ(FromVARIANT(raw), c.expected) << c.type;
-        } else {
-            try {
-                FromVARIANT(raw);
-                ADD_FAILURE() << "no error for type " << c.type;
-            } catch (const AutomationError& error) {
-                EXPECT_EQ(error.Number(), c.error) << c.type;
-            }
+        SCOPED_TRACE(V_VT(&c.raw));
+        try {
+            EXPECT_EQ(FromVARIANT(c.raw), c.expected);
+            EXPECT_EQ(c.error, 0);
+        } catch (const AutomationError& error) {
+            EXPECT_EQ(error.Number(), c.error);
         }
     }
     ::SysFreeString(text);

@@ -9,12 +9,12 @@
 #include "platform/win32ui/LoginDialog.h"
 #include "platform/win32ui/Resources.h"
 #include "platform/win32ui/Win32Forms.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <future>
-#include <thread>
 
 namespace veltrano::win32ui {
 namespace {
@@ -22,17 +22,15 @@ namespace {
 // Waits for this process's dialog with the caption, then runs the user's steps on it.
 std::future<bool> WhenShown(const wchar_t* caption, std::function<void(HWND)> steps) {
     return std::async(std::launch::async, [caption, steps = std::move(steps)] {
-        for (int attempt = 0; attempt < 500; ++attempt) {
-            HWND dialog = ::FindWindowW(L"#32770", caption);
-            DWORD process = 0;
-            if (dialog != nullptr && ::GetWindowThreadProcessId(dialog, &process) != 0 &&
-                process == ::GetCurrentProcessId() && ::IsWindowVisible(dialog)) {
-                steps(dialog);
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        HWND dialog = nullptr;
+        const bool shown = testsupport::Eventually([&] {
+            return (dialog = testsupport::VisibleWindowOf(::GetCurrentProcessId(), L"#32770",
+                                                          caption)) != nullptr;
+        });
+        if (shown) {
+            steps(dialog);
         }
-        return false;
+        return shown;
     });
 }
 
@@ -49,37 +47,34 @@ std::wstring TextOf(HWND dialog, int id) {
 
 TEST(LoginDialogTest, ShowsTheFormsTextsInTabOrder) {
     forms::LoginFormState state{"Chris Miller", "sales", ""};
-    std::wstring caption, frame, name, password, ok, abbort, shownName, shownPassword;
-    bool tabOrder = false;
+    // Each control's text, 0 standing for the caption.
+    const std::vector<std::pair<int, std::wstring>> expected = {
+        {0, L"ACT! login"},
+        {IDC_LOGIN_FRAME, L"User data"},
+        {IDC_LOGIN_NAME_LABEL, L"&Name"},
+        {IDC_LOGIN_PASSWORD_LABEL, L"&Password"},
+        {IDOK, L"&OK"},
+        {IDCANCEL, L"A&bbort"},
+        {IDC_LOGIN_NAME, L"Chris Miller"},
+        {IDC_LOGIN_PASSWORD, L"sales"}};
+    std::vector<std::pair<int, std::wstring>> texts;
+    bool tabOrder = true;
     auto shown = WhenShown(L"ACT! login", [&](HWND dialog) {
-        wchar_t text[64] = {};
-        ::GetWindowTextW(dialog, text, 64);
-        caption = text;
-        frame = TextOf(dialog, IDC_LOGIN_FRAME);
-        name = TextOf(dialog, IDC_LOGIN_NAME_LABEL);
-        password = TextOf(dialog, IDC_LOGIN_PASSWORD_LABEL);
-        ok = TextOf(dialog, IDOK);
-        abbort = TextOf(dialog, IDCANCEL);
-        shownName = TextOf(dialog, IDC_LOGIN_NAME);
-        shownPassword = TextOf(dialog, IDC_LOGIN_PASSWORD);
-        HWND user = ::GetDlgItem(dialog, IDC_LOGIN_NAME);
-        HWND pass = ::GetDlgItem(dialog, IDC_LOGIN_PASSWORD);
-        tabOrder = ::GetNextDlgTabItem(dialog, user, FALSE) == pass &&
-                   ::GetNextDlgTabItem(dialog, pass, FALSE) == ::GetDlgItem(dialog, IDOK) &&
-                   ::GetNextDlgTabItem(dialog, ::GetDlgItem(dialog, IDOK), FALSE) ==
-                       ::GetDlgItem(dialog, IDCANCEL);
+        wchar_t caption[64] = {};
+        ::GetWindowTextW(dialog, caption, 64);
+        for (const auto& [id, text] : expected) {
+            texts.emplace_back(id, id == 0 ? caption : TextOf(dialog, id));
+        }
+        const int order[] = {IDC_LOGIN_NAME, IDC_LOGIN_PASSWORD, IDOK, IDCANCEL};
+        for (int i = 0; i + 1 < 4; ++i) {
+            tabOrder = tabOrder && ::GetNextDlgTabItem(dialog, ::GetDlgItem(dialog, order[i]),
+                                                       FALSE) == ::GetDlgItem(dialog, order[i + 1]);
+        }
         Press(dialog, IDCANCEL);
     });
     ShowLoginDialog(nullptr, state);
     ASSERT_TRUE(shown.get());
-    EXPECT_EQ(caption, L"ACT! login");
-    EXPECT_EQ(frame, L"User data");
-    EXPECT_EQ(name, L"&Name");
-    EXPECT_EQ(password, L"&Password");
-    EXPECT_EQ(ok, L"&OK");
-    EXPECT_EQ(abbort, L"A&bbort");
-    EXPECT_EQ(shownName, L"Chris Miller");
-    EXPECT_EQ(shownPassword, L"sales");
+    EXPECT_EQ(texts, expected);
     EXPECT_TRUE(tabOrder);
 }
 

@@ -63,13 +63,10 @@ TEST_F(LayoutTest, BelowTheMinimumTheWindowIsAskedToGrowOneSideAtATime) {
     const Twips twips(96);
     const int minimum = MinimumOuterPixels(twips);
     EXPECT_EQ(minimum, 254);
-    LayoutResult narrow = LayOut(form, {200, 300, 192, 260, app::WindowState::Normal}, twips);
-    ASSERT_TRUE(narrow.resizeTo);
-    EXPECT_EQ(*narrow.resizeTo, (std::pair{minimum, 300}));
-
-    LayoutResult low = LayOut(form, {400, 100, 392, 60, app::WindowState::Normal}, twips);
-    ASSERT_TRUE(low.resizeTo);
-    EXPECT_EQ(*low.resizeTo, (std::pair{400, minimum}));
+    EXPECT_EQ(LayOut(form, {200, 300, 192, 260, app::WindowState::Normal}, twips).resizeTo,
+              std::optional(std::pair{minimum, 300}));
+    EXPECT_EQ(LayOut(form, {400, 100, 392, 60, app::WindowState::Normal}, twips).resizeTo,
+              std::optional(std::pair{400, minimum}));
 
     // At the minimum the list may come out empty, never negative.
     LayoutResult smallest = LayOut(

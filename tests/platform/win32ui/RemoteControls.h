@@ -11,22 +11,6 @@
 
 namespace veltrano::testsupport {
 
-class RemoteMemory {
-public:
-    RemoteMemory(HWND window, std::size_t size);
-    ~RemoteMemory();
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-
-    char* At(std::size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
-    void Write(const void* data, std::size_t size, std::size_t offset = 0);
-    void Read(void* data, std::size_t size, std::size_t offset = 0) const;
-
-private:
-    HANDLE process_ = nullptr;
-    void* address_ = nullptr;
-};
-
 std::wstring TreeItemText(HWND tree, HTREEITEM item);
 // The child of parent (null: a root) with this text, after expanding parent; null when none.
 HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text);

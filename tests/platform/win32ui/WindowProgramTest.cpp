@@ -11,13 +11,12 @@
 #include "support/BinDir.h"
 #include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cwctype>
-#include <functional>
-#include <thread>
 
 namespace veltrano::testsupport {
 namespace {
@@ -26,37 +25,8 @@ namespace fs = std::filesystem;
 
 constexpr int kLengthColumn = 3;
 
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-// Polls until the condition holds; false after about ten seconds.
-bool Eventually(const std::function<bool()>& condition) {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        if (condition()) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
-}
-
-// The visible top-level window of the process with this class and caption.
-HWND WindowOf(const HelperProcess& program, const wchar_t* windowClass, const wchar_t* caption) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, windowClass, caption); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, windowClass, caption)) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        if (process == program.Id() && ::IsWindowVisible(window)) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-int PaddedNumber(const std::wstring& text) {
-    return text.empty() ? 0 : std::stoi(text);
+void ClickCentre(HWND window, const RECT& rect) {
+    PostClick(window, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 class WindowProgramTest : public ::testing::Test {
@@ -75,6 +45,14 @@ protected:
         }
         return cells;
     }
+    // The padded numbers of a column.
+    std::vector<int> Numbers(HWND list, int column) const {
+        std::vector<int> numbers;
+        for (const std::wstring& cell : Column(list, column)) {
+            numbers.push_back(cell.empty() ? 0 : std::stoi(cell));
+        }
+        return numbers;
+    }
 
     TempFolder temp;
     const std::string sample = Utf8(temp.Path() / "sample.dbf");
@@ -84,20 +62,18 @@ TEST_F(WindowProgramTest, LogsInShowsAFieldsListSortsByAHeaderClickAndCloses) {
     HelperProcess program(fs::absolute(BinDir()) / "veltrano.exe", {sample});
 
     HWND login = nullptr;
-    ASSERT_TRUE(Eventually([&] { return (login = WindowOf(program, L"#32770", L"ACT! login")); }));
-    ::SetDlgItemTextW(
-        login, IDC_LOGIN_NAME,
-        std::wstring(ole::standin::kSampleUserName.begin(), ole::standin::kSampleUserName.end())
-            .c_str());
-    ::SetDlgItemTextW(
-        login, IDC_LOGIN_PASSWORD,
-        std::wstring(ole::standin::kSamplePassword.begin(), ole::standin::kSamplePassword.end())
-            .c_str());
+    ASSERT_TRUE(Eventually(
+        [&] { return (login = VisibleWindowOf(program.Id(), L"#32770", L"ACT! login")); }));
+    for (const auto& [id, text] : {std::pair{IDC_LOGIN_NAME, ole::standin::kSampleUserName},
+                                   std::pair{IDC_LOGIN_PASSWORD, ole::standin::kSamplePassword}}) {
+        ::SetDlgItemTextW(login, id, std::wstring(text.begin(), text.end()).c_str());
+    }
     ::PostMessageW(login, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 
     HWND window = nullptr;
-    ASSERT_TRUE(Eventually(
-        [&] { return (window = WindowOf(program, win32ui::kMainWindowClass, L"Veltrano")); }));
+    ASSERT_TRUE(Eventually([&] {
+        return (window = VisibleWindowOf(program.Id(), win32ui::kMainWindowClass, L"Veltrano"));
+    }));
     HWND tree = ::GetDlgItem(window, IDC_MAIN_TREE);
     HWND list = ::GetDlgItem(window, IDC_MAIN_LIST);
     HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -112,8 +88,7 @@ TEST_F(WindowProgramTest, LogsInShowsAFieldsListSortsByAHeaderClickAndCloses) {
         TreeChild(tree, TreeChild(tree, TreeChild(tree, root, L"Tables"), L"Contact"), L"Fields");
     ASSERT_NE(fields, nullptr);
     ::SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(fields));
-    const RECT label = TreeItemTextRect(tree, fields);
-    PostClick(tree, {(label.left + label.right) / 2, (label.top + label.bottom) / 2});
+    ClickCentre(tree, TreeItemTextRect(tree, fields));
 
     ASSERT_TRUE(Eventually([&] {
         return ::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) == 16 &&
@@ -140,27 +115,21 @@ TEST_F(WindowProgramTest, LogsInShowsAFieldsListSortsByAHeaderClickAndCloses) {
     // A click on "Length" sorts by it ascending; the image stands left of the right-aligned
     // text, and the name column loses its image.
     const RECT length = HeaderItemRect(header, kLengthColumn);
-    PostClick(header, {(length.left + length.right) / 2, (length.top + length.bottom) / 2});
+    ClickCentre(header, length);
     ASSERT_TRUE(
         Eventually([&] { return (HeaderItem(header, kLengthColumn).fmt & HDF_IMAGE) != 0; }));
     const HDITEMW ascending = HeaderItem(header, kLengthColumn);
     EXPECT_EQ(ascending.fmt, HDF_STRING | HDF_RIGHT | HDF_IMAGE);
     EXPECT_EQ(ascending.iImage, 0);
     EXPECT_EQ(HeaderItem(header, 0).fmt & HDF_IMAGE, 0);
-    std::vector<int> lengths;
-    for (const std::wstring& cell : Column(list, kLengthColumn)) {
-        lengths.push_back(PaddedNumber(cell));
-    }
+    std::vector<int> lengths = Numbers(list, kLengthColumn);
     EXPECT_TRUE(std::is_sorted(lengths.begin(), lengths.end()));
     EXPECT_LT(lengths.front(), lengths.back());
 
     // A second click reverses the order and turns the image.
-    PostClick(header, {(length.left + length.right) / 2, (length.top + length.bottom) / 2});
+    ClickCentre(header, length);
     ASSERT_TRUE(Eventually([&] { return HeaderItem(header, kLengthColumn).iImage == 1; }));
-    lengths.clear();
-    for (const std::wstring& cell : Column(list, kLengthColumn)) {
-        lengths.push_back(PaddedNumber(cell));
-    }
+    lengths = Numbers(list, kLengthColumn);
     EXPECT_TRUE(std::is_sorted(lengths.rbegin(), lengths.rend()));
 
     ::PostMessageW(window, WM_CLOSE, 0, 0);

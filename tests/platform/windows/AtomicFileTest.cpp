@@ -3,30 +3,25 @@
 
 #include "platform/forms/AtomicFile.h"
 #include "support/TempFolder.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace veltrano::forms {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testsupport::ReadBytes;
 
 TEST(AtomicFileWindowsTest, ReplacesAndCreatesFilesLeavingNothingBeside) {
     testsupport::TempFolder temp;
     const fs::path file = temp.Path() / u8"B\u00FCr\u00F6" / u8"neu" / u8"Veltrano \u20AC.ini";
     ReplaceFilePrivately(file, "first\r\n");
-    EXPECT_EQ(Read(file), "first\r\n");
+    EXPECT_EQ(ReadBytes(file), "first\r\n");
     ReplaceFilePrivately(file, std::string(100000, 'y'));
-    EXPECT_EQ(Read(file), std::string(100000, 'y'));
+    EXPECT_EQ(ReadBytes(file), std::string(100000, 'y'));
     ReplaceFilePrivately(file, "");
-    EXPECT_EQ(Read(file), "");
+    EXPECT_EQ(ReadBytes(file), "");
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()),
               1);
 }
@@ -39,7 +34,7 @@ TEST(AtomicFileWindowsTest, AFailedReplacementKeepsTheOldFile) {
     // A folder cannot be replaced by a file.
     EXPECT_THROW(ReplaceFilePrivately(temp.File("folder.ini"), "new\n"), std::system_error);
     EXPECT_TRUE(fs::is_directory(temp.File("folder.ini")));
-    EXPECT_EQ(Read(file), "old\n");
+    EXPECT_EQ(ReadBytes(file), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 2);
 }
 

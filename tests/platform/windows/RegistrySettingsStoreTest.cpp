@@ -49,18 +49,14 @@ TEST_F(RegistrySettingsStoreTest, MissingOrForeignValuesGiveTheDefault) {
     EXPECT_EQ(store.Get(app, "options", "userpassword", "none"), "none"); // no value
     EXPECT_EQ(store.Get(app, "missing", "username", ""), "");
 
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER,
-                              win32::Widen(store.SectionKey(app, "options")).c_str(), 0,
-                              KEY_SET_VALUE, &key),
-              ERROR_SUCCESS);
+    const std::wstring section = win32::Widen(store.SectionKey(app, "options"));
     const DWORD number = 7;
-    ::RegSetValueExW(key, L"count", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                     sizeof number);
     // Stored without its closing NUL, as other programs may write it.
     const wchar_t raw[] = {L'a', L'b', L'c'};
-    ::RegSetValueExW(key, L"raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(raw), sizeof raw);
-    ::RegCloseKey(key);
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"count", REG_DWORD, &number,
+                                sizeof number),
+              ERROR_SUCCESS);
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"raw", REG_SZ, raw, sizeof raw);
     EXPECT_EQ(store.Get(app, "options", "count", "default"), "default");
     EXPECT_EQ(store.Get(app, "options", "raw", ""), "abc");
 }

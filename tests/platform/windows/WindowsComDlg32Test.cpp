@@ -3,6 +3,7 @@
 
 #include "platform/win32/windows/WindowsComDlg32.h"
 #include "support/TempFolder.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -10,38 +11,32 @@
 
 #include <fstream>
 #include <future>
-#include <thread>
 
 namespace veltrano::win32 {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
+using testsupport::Utf8;
 
 constexpr int kFileNameCombo = 0x047C; // cmb13
 constexpr int kFileNameEdit = 0x0480;  // edt1
 
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 // Waits for the dialog with this title, types the name (unless cancel) and closes it.
 std::future<bool> Answer(const std::wstring& title, const std::wstring& name, bool cancel) {
     return std::async(std::launch::async, [=] {
-        for (int attempt = 0; attempt < 1500; ++attempt) {
-            if (HWND dialog = ::FindWindowW(L"#32770", title.c_str()); dialog != nullptr) {
-                if (!cancel) {
-                    ::SetDlgItemTextW(dialog, kFileNameCombo, name.c_str());
-                    ::SetDlgItemTextW(dialog, kFileNameEdit, name.c_str());
-                }
-                ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(cancel ? IDCANCEL : IDOK, BN_CLICKED),
-                               0);
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        HWND dialog = nullptr;
+        if (!testsupport::Eventually(
+                [&] { return (dialog = ::FindWindowW(L"#32770", title.c_str())) != nullptr; },
+                std::chrono::seconds(30))) {
+            return false;
         }
-        return false;
+        if (!cancel) {
+            ::SetDlgItemTextW(dialog, kFileNameCombo, name.c_str());
+            ::SetDlgItemTextW(dialog, kFileNameEdit, name.c_str());
+        }
+        ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(cancel ? IDCANCEL : IDOK, BN_CLICKED), 0);
+        return true;
     });
 }
 

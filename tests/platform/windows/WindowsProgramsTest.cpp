@@ -5,6 +5,7 @@
 #include "support/BinDir.h"
 #include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -18,11 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
 
 class WindowsProgramsTest : public ::testing::Test {
 protected:

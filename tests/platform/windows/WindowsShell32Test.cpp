@@ -3,36 +3,30 @@
 #include "platform/win32/windows/WindowsShell32.h"
 #include "support/TempFolder.h"
 #include "support/windows/ChildProcess.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <fstream>
-#include <thread>
 
 namespace veltrano::win32 {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::Eventually;
+using testsupport::Utf8;
 
 constexpr std::uint32_t kNoErrorUi = 0x00000400; // SEE_MASK_FLAG_NO_UI
 
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 // Closes the helper's window once it shows it; false when it never did.
-bool CloseWindowOfClass(const std::wstring& className) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        if (HWND hwnd = ::FindWindowW(className.c_str(), nullptr); hwnd != nullptr) {
-            ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+bool CloseWindowOfClass(const std::string& className) {
+    const std::wstring wide(className.begin(), className.end());
+    return Eventually([&] {
+        const HWND hwnd = ::FindWindowW(wide.c_str(), nullptr);
+        return hwnd != nullptr && ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    });
 }
 
 class WindowsShell32Test : public ::testing::Test {
@@ -80,11 +74,9 @@ TEST_F(WindowsShell32Test, AStartedProgramRunsUntilItEndsAndItsHandleClosesOnce)
     std::uint32_t code = 0;
     ASSERT_TRUE(shell.GetExitCodeProcess(info.hProcess, code));
     EXPECT_EQ(code, STILL_ACTIVE);
-    ASSERT_TRUE(CloseWindowOfClass(std::wstring(className.begin(), className.end())));
-    for (int attempt = 0; attempt < 1000 && code == STILL_ACTIVE; ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        ASSERT_TRUE(shell.GetExitCodeProcess(info.hProcess, code));
-    }
+    ASSERT_TRUE(CloseWindowOfClass(className));
+    EXPECT_TRUE(Eventually(
+        [&] { return shell.GetExitCodeProcess(info.hProcess, code) && code != STILL_ACTIVE; }));
     EXPECT_EQ(code, 7u);
     EXPECT_TRUE(shell.CloseHandle(info.hProcess));
     EXPECT_FALSE(shell.CloseHandle(info.hProcess));
@@ -99,8 +91,7 @@ TEST_F(WindowsShell32Test, ProgramsAndFoldersWithNonAsciiNamesStart) {
         shell.ShellExecuteA(0, "open", Utf8(folder / u8"F\u00E4rbe.exe"),
                             "\"" + className + "Ansi\" x 0", Utf8(folder), SW_HIDE);
     EXPECT_GT(value, 32);
-    const std::string name = className + "Ansi";
-    EXPECT_TRUE(CloseWindowOfClass(std::wstring(name.begin(), name.end())));
+    EXPECT_TRUE(CloseWindowOfClass(className + "Ansi"));
     EXPECT_EQ(Launch(Utf8(folder / "missing.exe"), Utf8(folder)), SE_ERR_FNF);
 }
 

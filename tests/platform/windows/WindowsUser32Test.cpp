@@ -4,6 +4,7 @@
 #include "platform/win32/windows/WindowsUser32.h"
 #include "act/modACTHandle.h"
 #include "support/windows/ChildProcess.h"
+#include "support/windows/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <thread>
 
 namespace veltrano::win32 {
 namespace {
@@ -32,25 +32,24 @@ class WindowsUser32Test : public ::testing::Test {
 protected:
     // The first window of that class and caption, waiting for its program to show it.
     HWND WaitForWindow(const std::string& className, const std::string& caption) {
-        for (int attempt = 0; attempt < 1000; ++attempt) {
-            HWND found = 0;
-            user32.EnumWindows([&](HWND hwnd) {
-                char name[256];
-                std::vector<char> text(static_cast<std::size_t>(user32.GetWindowTextLengthA(hwnd)) +
-                                       1);
-                user32.GetClassNameA(hwnd, name, sizeof name);
-                user32.GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
-                if (name == className && text.data() == caption) {
-                    found = hwnd;
-                }
-                return found == 0;
-            });
-            if (found != 0) {
-                return found;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return 0;
+        HWND found = 0;
+        testsupport::Eventually(
+            [&] {
+                user32.EnumWindows([&](HWND hwnd) {
+                    char name[256];
+                    std::vector<char> text(
+                        static_cast<std::size_t>(user32.GetWindowTextLengthA(hwnd)) + 1);
+                    user32.GetClassNameA(hwnd, name, sizeof name);
+                    user32.GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+                    if (name == className && text.data() == caption) {
+                        found = hwnd;
+                    }
+                    return found == 0;
+                });
+                return found != 0;
+            },
+            std::chrono::seconds(20));
+        return found;
     }
 
     const std::filesystem::path helper = ProgramFolder() / "veltrano-test-window.exe";

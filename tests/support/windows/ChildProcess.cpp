@@ -1,11 +1,9 @@
 #include "support/windows/ChildProcess.h"
 
 #include "support/TempFolder.h"
+#include "support/windows/TestHelpers.h"
 
-#include <windows.h>
-
-#include <fstream>
-#include <iterator>
+#include <exception>
 #include <stdexcept>
 
 namespace veltrano::testsupport {
@@ -16,44 +14,35 @@ std::wstring Wide(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
 }
 
-std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The environment block: ours with the changes, sorted as Windows expects.
 std::wstring EnvironmentBlock(const EnvironmentChanges& changes) {
-    std::map<std::wstring, std::wstring> variables;
     const auto upper = [](std::wstring name) {
         for (auto& c : name) {
             c = static_cast<wchar_t>(::towupper(c));
         }
         return name;
     };
-    std::map<std::wstring, std::wstring> names; // upper-case name -> name as written
+    std::map<std::wstring, std::pair<std::wstring, std::wstring>> variables; // by upper-case name
     wchar_t* block = ::GetEnvironmentStringsW();
     for (const wchar_t* entry = block; *entry != L'\0'; entry += wcslen(entry) + 1) {
         const std::wstring text(entry);
         const auto equals = text.find(L'=', 1); // "=C:=C:\..." entries start with '='
         if (equals != std::wstring::npos) {
-            names[upper(text.substr(0, equals))] = text.substr(0, equals);
-            variables[upper(text.substr(0, equals))] = text.substr(equals + 1);
+            variables[upper(text.substr(0, equals))] = {text.substr(0, equals),
+                                                        text.substr(equals + 1)};
         }
     }
     ::FreeEnvironmentStringsW(block);
     for (const auto& [name, value] : changes) {
-        const std::wstring key = upper(Wide(name));
         if (value) {
-            names[key] = Wide(name);
-            variables[key] = Wide(*value);
+            variables[upper(Wide(name))] = {Wide(name), Wide(*value)};
         } else {
-            names.erase(key);
-            variables.erase(key);
+            variables.erase(upper(Wide(name)));
         }
     }
     std::wstring result;
-    for (const auto& [key, value] : variables) {
-        result += names[key] + L"=" + value + L'\0';
+    for (const auto& [key, variable] : variables) {
+        result += variable.first + L"=" + variable.second + L'\0';
     }
     return result + L'\0';
 }
@@ -66,6 +55,32 @@ HANDLE InheritableFile(const std::filesystem::path& file, DWORD access, DWORD di
         throw std::runtime_error("cannot open " + file.string());
     }
     return handle;
+}
+
+// The command line of CreateProcess for these words, quoted so that the C runtime and
+// CommandLineToArgvW read the same words back.
+std::wstring CommandLineOf(const std::vector<std::wstring>& words) {
+    std::wstring line;
+    for (const auto& word : words) {
+        if (!line.empty()) {
+            line += L' ';
+        }
+        line += L'"';
+        std::size_t backslashes = 0;
+        for (const wchar_t c : word) {
+            if (c == L'\\') {
+                ++backslashes;
+                continue;
+            }
+            // Backslashes before a quote are doubled, and the quote escaped.
+            line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+            backslashes = 0;
+            line += c;
+        }
+        line.append(backslashes * 2, L'\\');
+        line += L'"';
+    }
+    return line;
 }
 
 PROCESS_INFORMATION Start(const std::filesystem::path& program,
@@ -92,30 +107,6 @@ PROCESS_INFORMATION Start(const std::filesystem::path& program,
 
 } // namespace
 
-std::wstring CommandLineOf(const std::vector<std::wstring>& words) {
-    std::wstring line;
-    for (const auto& word : words) {
-        if (!line.empty()) {
-            line += L' ';
-        }
-        line += L'"';
-        std::size_t backslashes = 0;
-        for (const wchar_t c : word) {
-            if (c == L'\\') {
-                ++backslashes;
-                continue;
-            }
-            // Backslashes before a quote are doubled, and the quote escaped.
-            line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-            backslashes = 0;
-            line += c;
-        }
-        line.append(backslashes * 2, L'\\');
-        line += L'"';
-    }
-    return line;
-}
-
 std::filesystem::path ProgramFolder() {
     std::wstring name(32768, L'\0');
     name.resize(::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size())));
@@ -137,17 +128,18 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
         startup.hStdError = InheritableFile(errFile, GENERIC_WRITE, CREATE_ALWAYS);
         const std::wstring block = EnvironmentBlock(environment);
         PROCESS_INFORMATION process{};
+        std::exception_ptr failed;
         try {
             process = Start(program, args, &block, startup);
         } catch (...) {
-            ::CloseHandle(startup.hStdInput);
-            ::CloseHandle(startup.hStdOutput);
-            ::CloseHandle(startup.hStdError);
-            throw;
+            failed = std::current_exception();
         }
-        ::CloseHandle(startup.hStdInput);
-        ::CloseHandle(startup.hStdOutput);
-        ::CloseHandle(startup.hStdError);
+        for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+            ::CloseHandle(handle);
+        }
+        if (failed) {
+            std::rethrow_exception(failed);
+        }
         const DWORD waited =
             ::WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count()));
         if (waited != WAIT_OBJECT_0) {
@@ -155,13 +147,11 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
             ::CloseHandle(process.hProcess);
             throw std::runtime_error(program.string() + " did not end in time");
         }
-        DWORD status = 0;
-        ::GetExitCodeProcess(process.hProcess, &status);
+        ::GetExitCodeProcess(process.hProcess, &run.status);
         ::CloseHandle(process.hProcess);
-        run.status = status;
     }
-    run.out = ReadAll(outFile);
-    run.err = ReadAll(errFile);
+    run.out = ReadBytes(outFile);
+    run.err = ReadBytes(errFile);
     return run;
 }
 

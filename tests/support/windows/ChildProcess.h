@@ -27,10 +27,6 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
                       const EnvironmentChanges& environment = {},
                       std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
-// The command line of CreateProcess for these words, quoted so that the C runtime and
-// CommandLineToArgvW read the same words back.
-std::wstring CommandLineOf(const std::vector<std::wstring>& words);
-
 // The folder of the running test program.
 std::filesystem::path ProgramFolder();
 
