@@ -66,10 +66,7 @@ TEST_F(WindowsUser32Test, ReadsClassCaptionAndVisibilityOfAnotherProcessesWindow
 
     EXPECT_TRUE(user32.IsWindow(visible));
     // WS_VISIBLE takes effect after the window exists: another process may find it in between.
-    for (int tries = 0; tries < 250 && !user32.IsWindowVisible(visible); ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_TRUE(user32.IsWindowVisible(visible));
+    EXPECT_TRUE(testsupport::Eventually([&] { return user32.IsWindowVisible(visible); }));
     EXPECT_FALSE(user32.IsWindowVisible(invisible));
     EXPECT_EQ(user32.GetWindowTextLengthA(visible), static_cast<int>(kCaption.size()));
     char small[10];
