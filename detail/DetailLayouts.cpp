@@ -1,6 +1,8 @@
 #include "detail/DetailLayouts.h"
 
+#include "app/ErrorReport.h"
 #include "app/frmHaupt.h"
+#include "base/ClosingSteps.h"
 #include "detail/DetailListe.h"
 #include "detail/NodeProperty.h"
 #include "detail/modListviewSort.h"
@@ -24,33 +26,15 @@ void SetStatus(app::frmHaupt& form, std::string_view text) {
 }
 
 // Clears the status and makes the window ready again on every way out of a layout, so that a
-// failure while filling can never leave the window disabled.
-class ReadyAgain {
-public:
-    explicit ReadyAgain(app::frmHaupt& form) : form_(form) {}
-    ReadyAgain(const ReadyAgain&) = delete;
-    ReadyAgain& operator=(const ReadyAgain&) = delete;
-    ~ReadyAgain() {
-        if (!done_) {
-            try {
-                Finish();
-            } catch (...) {
-                // Already unwinding from the failure that the caller reports.
-            }
-        }
-    }
-    void Finish() {
-        done_ = true;
-        SetStatus(form_, "");
-        form_.SetReady(true);
-    }
+// failure while filling can never leave the window disabled; a failing step is reported and the
+// next one still runs.
+auto ReadyAgain(app::frmHaupt& form) {
+    return base::ClosingSteps(
+        app::StepReport(form.Forms()), [&form] { SetStatus(form, ""); },
+        [&form] { form.SetReady(true); });
+}
 
-private:
-    app::frmHaupt& form_;
-    bool done_ = false;
-};
-
-ReadyAgain BeginBusy(app::frmHaupt& form, std::string_view status) {
+auto BeginBusy(app::frmHaupt& form, std::string_view status) {
     SetStatus(form, status);
     form.SetReady(false);
     return ReadyAgain(form);
@@ -134,7 +118,7 @@ void AddFieldRow(ListView& list, const TreeView& tree, TreeView::Index field) {
 } // namespace
 
 void ShowFieldsList(app::frmHaupt& form, TreeView::Index node) {
-    auto ready = BeginBusy(form, kStatusFields);
+    const auto ready = BeginBusy(form, kStatusFields);
     auto& list = form.lvACT;
     const auto& tree = form.tvACT;
     ResetList(list);
@@ -149,11 +133,10 @@ void ShowFieldsList(app::frmHaupt& form, TreeView::Index node) {
     }
     form.Forms().DoEvents();
     FinishSortedList(form);
-    ready.Finish();
 }
 
 void ShowTablePropertiesList(app::frmHaupt& form, TreeView::Index node) {
-    auto ready = BeginBusy(form, kStatusTableProperties);
+    const auto ready = BeginBusy(form, kStatusTableProperties);
     auto& list = form.lvACT;
     const auto& tree = form.tvACT;
     ResetList(list);
@@ -168,13 +151,12 @@ void ShowTablePropertiesList(app::frmHaupt& form, TreeView::Index node) {
         const auto row = list.ListItemsAdd("", property ? property->label : text);
         list.SetSubItemText(row, 1, property ? property->value : std::string_view{});
     }
-    ready.Finish();
 }
 
 void ShowUsersList(app::frmHaupt& form, TreeView::Index node) {
     constexpr std::array<std::string_view, 4> kUserProperties{"Security", "Access", "UniqueID",
                                                               "Password"};
-    auto ready = BeginBusy(form, kStatusUsers);
+    const auto ready = BeginBusy(form, kStatusUsers);
     auto& list = form.lvACT;
     const auto& tree = form.tvACT;
     ResetList(list);
@@ -192,12 +174,11 @@ void ShowUsersList(app::frmHaupt& form, TreeView::Index node) {
                                 GetNodeProperty(tree, user, kUserProperties[i]));
         }
     }
-    ready.Finish();
 }
 
 void ShowPopupList(app::frmHaupt& form, TreeView::Index node) {
     // Built without the busy state, but it ends like the others.
-    ReadyAgain ready(form);
+    const auto ready = ReadyAgain(form);
     auto& list = form.lvACT;
     const auto& tree = form.tvACT;
     ResetList(list);
@@ -213,7 +194,6 @@ void ShowPopupList(app::frmHaupt& form, TreeView::Index node) {
         list.SetSubItemText(row, 2, GetNodeProperty(tree, item, "Remark"));
     }
     FinishSortedList(form);
-    ready.Finish();
 }
 
 } // namespace veltrano::detail

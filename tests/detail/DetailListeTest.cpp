@@ -69,6 +69,22 @@ TEST(DetailListStates, AFailureWhileFillingLeavesTheWindowReady) {
     EXPECT_EQ(w.status.texts, (Strings{"Reading field structures...", ""}));
     EXPECT_EQ(w.Forms().MousePointers(), (std::vector<int>{forms::vbHourglass, forms::vbDefault}));
     EXPECT_TRUE(w.Tree().Enabled() && w.List().Enabled() && w.form->Toolbar.Enabled());
+
+    // A closing step that fails is reported, and the window still becomes ready.
+    struct FailingClear final : controls::StatusBar::Listener {
+        void PanelTextChanged(const std::string& key, const std::string& text) override {
+            if (key == "Status" && text.empty()) {
+                throw controls::ControlError(9, "Panel gone");
+            }
+        }
+    } panel;
+    w.form->StatusBar.SetListener(nullptr);
+    w.form->StatusBar.SetListener(&panel);
+    w.Click("Users");
+    w.form->StatusBar.SetListener(nullptr);
+    ASSERT_EQ(w.Forms().Messages().size(), 2u);
+    EXPECT_NE(w.Forms().Messages().back().text.find("Panel gone"), std::string::npos);
+    EXPECT_TRUE(w.Tree().Enabled() && w.List().Enabled() && w.form->Toolbar.Enabled());
 }
 
 class DetailListTest : public ::testing::Test {
