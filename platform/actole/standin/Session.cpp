@@ -31,7 +31,17 @@ std::string FieldText(TableAccessor table, std::int16_t fieldId) {
                                                     std::to_string(fieldId) + ".");
 }
 
+bool IsDamage(const SqliteError& error) noexcept {
+    const int primary = error.Code() & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
 [[noreturn]] void ThrowStorageError(const char* action, const SqliteError& error) {
+    if (IsDamage(error)) {
+        throw AutomationError(errors::kDamagedFile,
+                              std::string("Could not ") + action +
+                                  ", the ACT! database is damaged: " + error.what() + ".");
+    }
     throw AutomationError(errors::kStorageFailed,
                           std::string("Could not ") + action + ": " + error.what() + ".");
 }
@@ -178,7 +188,16 @@ std::shared_ptr<const std::vector<PopupEntry>> Session::PopupList(TableAccessor 
 
 void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger trigger,
                            const std::string& text) {
-    FieldRecord* field = LoadedTable(table).Find(fieldId);
+    FieldRecord* field = nullptr;
+    try {
+        field = LoadedTable(table).Find(fieldId);
+    } catch (const AutomationError& error) {
+        if (error.Number() == errors::kDamagedFile && batchActive_) {
+            RollBackBatch();
+            batchLost_ = true;
+        }
+        throw;
+    }
     if (field == nullptr) {
         ThrowNoSuchField(table, fieldId);
     }
@@ -202,11 +221,11 @@ void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger tr
         update->Run();
         update->Reset();
     } catch (const SqliteError& error) {
-        if (batchActive_ && connection_.IsAutocommit()) {
-            // Some failures make SQLite roll back the whole transaction: the batch is gone.
-            batchActive_ = false;
+        if (batchActive_ && (IsDamage(error) || connection_.IsAutocommit())) {
+            // Some failures make SQLite roll back the whole transaction; on a damaged file no
+            // write of the batch may stay. Either way the batch is gone.
+            RollBackBatch();
             batchLost_ = true;
-            ForgetLoadedTables();
         }
         RecordFailure(error.Code());
         ThrowStorageError("write the trigger", error);
