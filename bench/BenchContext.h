@@ -74,5 +74,6 @@ void RegisterScanBenchmarks(BenchContext& context);
 void RegisterListBenchmarks(BenchContext& context);
 void RegisterSaveBenchmarks(BenchContext& context);
 void RegisterTreeBenchmarks(BenchContext& context);
+void RegisterProcessBenchmarks(BenchContext& context);
 
 } // namespace veltrano::bench

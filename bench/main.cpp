@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     veltrano::bench::RegisterListBenchmarks(context);
     veltrano::bench::RegisterSaveBenchmarks(context);
     veltrano::bench::RegisterTreeBenchmarks(context);
+    veltrano::bench::RegisterProcessBenchmarks(context);
 
     veltrano::bench::TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
