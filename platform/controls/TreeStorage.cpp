@@ -92,6 +92,17 @@ StringPool::StringPool() {
 }
 
 std::uint32_t StringPool::Intern(std::string_view text) {
+    // The few texts seldom share a length: one comparison with the text last found at this
+    // length mostly answers.
+    std::uint32_t& recent = recentByLength_[text.size() % recentByLength_.size()];
+    if (recent < texts_.size() && *texts_[recent] == text) {
+        return recent;
+    }
+    recent = Find(text);
+    return recent;
+}
+
+std::uint32_t StringPool::Find(std::string_view text) {
     // Tags and image keys are a handful of words, interned once per node added: comparing with
     // each of them costs less than hashing.
     constexpr std::size_t kCompareUpTo = 16;
@@ -114,6 +125,7 @@ std::uint32_t StringPool::Intern(std::string_view text) {
 void StringPool::Clear() {
     ids_.clear();
     texts_.clear();
+    recentByLength_.fill(0);
     Intern({});
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -102,6 +103,7 @@ public:
     std::size_t MemoryUsage() const noexcept;
 
 private:
+    std::uint32_t Find(std::string_view text);
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const noexcept {
@@ -111,6 +113,7 @@ private:
     // Node-based map: the strings keep their addresses, so texts_ can point into it.
     std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> ids_;
     std::vector<const std::string*> texts_;
+    std::array<std::uint32_t, 16> recentByLength_{};
 };
 
 } // namespace veltrano::controls::internal

@@ -142,10 +142,14 @@ const TableData& Session::Table(TableAccessor table) {
 }
 
 const FieldRecord& Session::Field(TableAccessor table, std::int16_t fieldId) {
-    const FieldRecord* field = LoadedTable(table).Find(fieldId);
+    if (lastField_ && lastField_->table == table && lastField_->fieldId == fieldId) {
+        return *lastField_->field;
+    }
+    FieldRecord* field = LoadedTable(table).Find(fieldId);
     if (field == nullptr) {
         ThrowNoSuchField(table, fieldId);
     }
+    lastField_ = FoundField{table, fieldId, field};
     return *field;
 }
 
@@ -284,6 +288,7 @@ void Session::RollBackBatch() noexcept {
 }
 
 void Session::ForgetLoadedTables() noexcept {
+    lastField_.reset();
     for (auto& table : tables_) {
         table.reset();
     }
