@@ -192,17 +192,11 @@ std::shared_ptr<const std::vector<PopupEntry>> Session::PopupList(TableAccessor 
 
 void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger trigger,
                            const std::string& text) {
-    FieldRecord* field = nullptr;
-    try {
-        field = LoadedTable(table).Find(fieldId);
-    } catch (const AutomationError& error) {
-        if (error.Number() == errors::kDamagedFile && batchActive_) {
-            RollBackBatch();
-            batchLost_ = true;
-        }
-        throw;
-    }
-    if (field == nullptr) {
+    // A write needs no table read: the update finds the field or changes no row. A table read
+    // before gets the new text too.
+    TableData* loaded = tables_[AccessorIndex(table)].get();
+    FieldRecord* field = loaded != nullptr ? loaded->Find(fieldId) : nullptr;
+    if (loaded != nullptr && field == nullptr) {
         ThrowNoSuchField(table, fieldId);
     }
     if (batchLost_) {
@@ -224,6 +218,9 @@ void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger tr
         update->Bind(1, text).Bind(2, AccessorName(table)).Bind(3, fieldId);
         update->Run();
         update->Reset();
+        if (loaded == nullptr && connection_.Changes() == 0) {
+            ThrowNoSuchField(table, fieldId);
+        }
     } catch (const SqliteError& error) {
         if (batchActive_ && (IsDamage(error) || connection_.IsAutocommit())) {
             // Some failures make SQLite roll back the whole transaction; on a damaged file no
@@ -234,7 +231,9 @@ void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger tr
         RecordFailure(error.Code());
         ThrowStorageError("write the trigger", error);
     }
-    (trigger == Trigger::Entry ? field->entryTrigger : field->exitTrigger) = text;
+    if (field != nullptr) {
+        (trigger == Trigger::Entry ? field->entryTrigger : field->exitTrigger) = text;
+    }
 }
 
 bool Session::BeginBatch() noexcept {
