@@ -140,7 +140,7 @@ void JumpBenchmark(benchmark::State& state) {
 } // namespace
 
 void RegisterTreeBenchmarks(BenchContext& context) {
-    for (const int size : context.Sizes({kMedium, kLarge})) {
+    for (const int size : context.Sizes({kSmall, kMedium, kLarge})) {
         const std::string name = "Tree_MemoryPerNode" + SizeSuffix(size);
         auto* memory = context.Register(name, [&context, size](benchmark::State& state) {
             MemoryBenchmark(state, context, size);
