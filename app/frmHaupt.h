@@ -102,6 +102,10 @@ public:
     std::int32_t UnsavedChangeCount() const;
     // Asks before the marked cells are thrown away; true when there are none or the user agrees.
     bool ConfirmDiscardChanges();
+    // The second panel shows the progress of a long command; clearing it brings back the
+    // panel's text at rest.
+    controls::StatusBar::Panel& ProgressPanel() { return StatusBar.Panels("Changes"); }
+    void ClearProgress() { UpdateChangesPanel(); }
     // Records that the list now shows the contents of node (0 for none).
     void SetListSource(controls::TreeView::Index node);
     // Runs a command as the toolbar does: a failure that reaches it is reported, never passed on.

@@ -75,5 +75,6 @@ void RegisterListBenchmarks(BenchContext& context);
 void RegisterSaveBenchmarks(BenchContext& context);
 void RegisterTreeBenchmarks(BenchContext& context);
 void RegisterDiffBenchmarks(BenchContext& context);
+void RegisterProcessBenchmarks(BenchContext& context);
 
 } // namespace veltrano::bench

@@ -161,7 +161,7 @@ void FindBenchmark(benchmark::State& state, BenchContext& context, int size) {
 } // namespace
 
 void RegisterTreeBenchmarks(BenchContext& context) {
-    for (const int size : context.Sizes({kMedium, kLarge})) {
+    for (const int size : context.Sizes({kSmall, kMedium, kLarge})) {
         const std::string name = "Tree_MemoryPerNode" + SizeSuffix(size);
         auto* memory = context.Register(name, [&context, size](benchmark::State& state) {
             MemoryBenchmark(state, context, size);

@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     veltrano::bench::RegisterSaveBenchmarks(context);
     veltrano::bench::RegisterTreeBenchmarks(context);
     veltrano::bench::RegisterDiffBenchmarks(context);
+    veltrano::bench::RegisterProcessBenchmarks(context);
 
     veltrano::bench::TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -37,6 +37,16 @@ bool IsC1Continuation(unsigned char byte) {
 
 } // namespace
 
+bool MayNeedEscaping(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsControl(byte) || byte == 0xC2 || byte == '\\') {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string EscapeText(std::string_view text) {
     std::string out;
     out.reserve(text.size());

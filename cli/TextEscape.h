@@ -16,6 +16,10 @@ namespace veltrano::cli {
 // Every other byte, UTF-8 or not, is written as it is.
 std::string EscapeText(std::string_view text);
 
+// False when EscapeText would return text unchanged for certain (no control byte, no 0xC2, no
+// backslash): the cheap test before the copy.
+bool MayNeedEscaping(std::string_view text);
+
 // The bytes EscapeText was given: every "\xHH" becomes the byte HH. nullopt for text
 // EscapeText cannot have written (a raw control byte).
 std::optional<std::string> UnescapeText(std::string_view text);

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <ostream>
 
 namespace veltrano::cli {
@@ -12,33 +13,88 @@ namespace {
 
 using controls::TreeView;
 
-void WriteOutlineBelow(const TreeView& tree, TreeView::Index first, int depth, std::ostream& out) {
-    const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+// The output of a whole tree goes through one buffer written out in large pieces: a surveyed
+// tree is a million short lines, and the stream's own work per insertion would cost more than
+// the lines.
+class LineBuffer {
+public:
+    explicit LineBuffer(std::ostream& out) : out_(out) { buffer_.reserve(kSize + 4096); }
+    LineBuffer(const LineBuffer&) = delete;
+    LineBuffer& operator=(const LineBuffer&) = delete;
+
+    void Put(std::string_view text) {
+        buffer_.append(text);
+        if (buffer_.size() >= kSize) {
+            Flush();
+        }
+    }
+    void Put(char c) { Put(std::string_view(&c, 1)); }
+    void Flush() {
+        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        buffer_.clear();
+    }
+
+private:
+    static constexpr std::size_t kSize = 64 * 1024;
+    std::ostream& out_;
+    std::string buffer_;
+};
+
+// Most texts hold nothing to escape: they go into the buffer without a copy.
+void PutNodeText(std::string_view text, LineBuffer& out) {
+    if (MayNeedEscaping(text)) {
+        out.Put(EscapeText(text));
+    } else {
+        out.Put(text);
+    }
+}
+
+void WriteOutlineBelow(const TreeView& tree, TreeView::Index first, std::size_t depth,
+                       LineBuffer& out) {
+    const std::string indent(depth * 2, ' ');
     for (auto node = first; node != 0; node = tree.Next(node)) {
-        out << indent;
-        WriteNodeText(tree.Text(node), out);
-        out << '\n';
+        out.Put(indent);
+        PutNodeText(tree.Text(node), out);
+        out.Put('\n');
         WriteOutlineBelow(tree, tree.Child(node), depth + 1, out);
     }
 }
 
-void WriteJsonNode(const TreeView& tree, TreeView::Index node, std::ostream& out) {
-    out << "{\"index\":" << node;
+// Most texts need no escaping: they are written as they are, the rest through JsonString.
+void PutJsonString(std::string_view text, LineBuffer& out) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (plain) {
+        out.Put('"');
+        out.Put(text);
+        out.Put('"');
+    } else {
+        out.Put(JsonString(text));
+    }
+}
+
+void WriteJsonNode(const TreeView& tree, TreeView::Index node, LineBuffer& out) {
+    out.Put("{\"index\":");
+    out.Put(std::to_string(node));
     if (const auto tag = tree.Tag(node); !tag.empty()) {
-        out << ",\"tag\":" << JsonString(tag);
+        out.Put(",\"tag\":");
+        PutJsonString(tag, out);
     }
-    out << ",\"text\":" << JsonString(tree.Text(node));
+    out.Put(",\"text\":");
+    PutJsonString(tree.Text(node), out);
     if (const auto key = tree.Key(node); !key.empty()) {
-        out << ",\"key\":" << JsonString(key);
+        out.Put(",\"key\":");
+        PutJsonString(key, out);
     }
-    out << ",\"children\":[";
+    out.Put(",\"children\":[");
     for (auto child = tree.Child(node); child != 0; child = tree.Next(child)) {
         if (child != tree.Child(node)) {
-            out << ',';
+            out.Put(',');
         }
         WriteJsonNode(tree, child, out);
     }
-    out << "]}";
+    out.Put("]}");
 }
 
 } // namespace
@@ -48,7 +104,9 @@ void WriteNodeText(std::string_view text, std::ostream& out) {
 }
 
 void WriteOutline(const TreeView& tree, std::ostream& out) {
-    WriteOutlineBelow(tree, tree.Root(), 0, out);
+    LineBuffer buffer(out);
+    WriteOutlineBelow(tree, tree.Root(), 0, buffer);
+    buffer.Flush();
 }
 
 void WriteJson(const TreeView& tree, std::ostream& out) {
@@ -56,8 +114,10 @@ void WriteJson(const TreeView& tree, std::ostream& out) {
         out << "null\n";
         return;
     }
-    WriteJsonNode(tree, tree.Root(), out);
-    out << '\n';
+    LineBuffer buffer(out);
+    WriteJsonNode(tree, tree.Root(), buffer);
+    buffer.Put('\n');
+    buffer.Flush();
 }
 
 std::string JsonString(std::string_view text) {

@@ -45,7 +45,8 @@ SurveyOutcome ScanIntoWindow(app::frmHaupt& form, Database& db) {
     form.lvACT.ListItemsClear();
     form.lvACT.ColumnHeadersClear();
     form.SetListSource(0);
-    const auto reported = scan::ScanDatabase(db, form.tvACT, *form.StatusPanel, form.Forms());
+    const auto reported =
+        scan::ScanDatabase(db, form.tvACT, *form.StatusPanel, form.Forms(), &form.ProgressPanel());
     return reported == 0 ? SurveyOutcome::Read : SurveyOutcome::ReadWithFailures;
 }
 
@@ -130,8 +131,8 @@ SurveyOutcome SurveyDatabase(app::frmHaupt& form, const std::optional<std::strin
         const base::ClosingSteps closing(
             report, [&] { closingReported = !CloseDatabase(db, forms) || closingReported; },
             [&] { wrapper.reset(); }, [&] { form.StatusPanel->SetText(""); },
-            [&] { form.History.Clear(); }, [&] { form.UpdateHistoryButtons(); },
-            [&] { form.SetReady(true); });
+            [&] { form.ClearProgress(); }, [&] { form.History.Clear(); },
+            [&] { form.UpdateHistoryButtons(); }, [&] { form.SetReady(true); });
 
         try {
             wrapper.emplace(form.Services().objects, form.Services().user32, forms);

@@ -6,10 +6,6 @@
 
 namespace veltrano::scan {
 
-namespace {
-constexpr std::int16_t kFieldsBetweenEvents = 100;
-} // namespace
-
 const std::array<TabellenEintrag, 7> kTabellen{{
     {"Contact", &act::Database::ContactTable},
     {"Group", &act::Database::GroupTable},
@@ -34,7 +30,9 @@ TreeView::Index AddChild(TreeView& tree, TreeView::Index parent, std::string_vie
 } // namespace
 
 std::int32_t ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar::Panel& status,
-                          forms::FormsRuntime& forms) {
+                          forms::FormsRuntime& forms, controls::StatusBar::Panel* progress,
+                          ScanEvents::Clock::duration eventInterval) {
+    ScanEvents events(forms, progress, eventInterval);
     tree.Clear();
     tree.SetLabelEdit(TreeView::tvwManual);
 
@@ -44,14 +42,14 @@ std::int32_t ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar
     tree.SetTag(databaseNode, "Datenbank");
 
     status.SetText("Reading database structure...");
-    forms.DoEvents();
+    events.Run();
 
     const TreeView::Index tablesNode = AddChild(tree, databaseNode, "Tables", "Tabellen", {});
     std::int32_t reported = 0;
     for (const TabellenEintrag& tabelle : kTabellen) {
-        reported += TabelleInTreeview(tree, tablesNode, db, tabelle, forms);
+        reported += TabelleInTreeview(tree, tablesNode, db, tabelle, events);
     }
-    BenutzerInTreeview(tree, databaseNode, db);
+    BenutzerInTreeview(tree, databaseNode, db, events);
 
     status.SetText("Closing ACT! database...");
     forms.DoEvents();
@@ -59,7 +57,7 @@ std::int32_t ScanDatabase(act::Database& db, TreeView& tree, controls::StatusBar
 }
 
 std::int32_t TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::Database& db,
-                               const TabellenEintrag& tabelle, forms::FormsRuntime& forms) {
+                               const TabellenEintrag& tabelle, ScanEvents& events) {
     act::Table table = (db.*tabelle.accessor)();
     const TreeView::Index tableNode =
         AddChild(tree, tablesNode, tabelle.text, "Tabelle", "Tabelle");
@@ -69,11 +67,9 @@ std::int32_t TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::
     std::int32_t reported = 0;
     const std::int16_t count = fields.Count();
     for (std::int16_t position = 0; position < count; ++position) {
-        // A big table takes long to read: let the window handle its events now and then.
-        if (position > 0 && position % kFieldsBetweenEvents == 0) {
-            forms.DoEvents();
-        }
-        reported += FeldInTreeview(tree, fieldsNode, fields, fields.FieldID(position), forms);
+        reported +=
+            FeldInTreeview(tree, fieldsNode, fields, fields.FieldID(position), events.Forms());
+        events.Step(tabelle.text, position + 1, count);
     }
 
     EigenschaftInTreeview(tree, tableNode, "Name", table.Name());
@@ -82,7 +78,8 @@ std::int32_t TabelleInTreeview(TreeView& tree, TreeView::Index tablesNode, act::
     return reported;
 }
 
-void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Database& db) {
+void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Database& db,
+                        ScanEvents& events) {
     act::Users users = db.GetUsers();
     const TreeView::Index usersNode = AddChild(tree, databaseNode, "Users", "Users", "Users");
 
@@ -94,6 +91,7 @@ void BenutzerInTreeview(TreeView& tree, TreeView::Index databaseNode, act::Datab
         EigenschaftInTreeview(tree, user, "Access", std::to_string(users.Access(position)));
         EigenschaftInTreeview(tree, user, "UniqueID", users.UniqueID(position));
         EigenschaftInTreeview(tree, user, "Password", users.Password(position));
+        events.Step("Users", position + 1, count);
     }
     EigenschaftInTreeview(tree, usersNode, "Count", std::to_string(users.Count()));
 }

@@ -3,6 +3,8 @@
 #include "base/CurrentError.h"
 #include "scan/modKonstantenArrays.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -61,21 +63,34 @@ void EigenschaftInTreeview(TreeView& tree, TreeView::Index parent, std::string_v
     if (value.empty()) {
         return;
     }
-    std::string text;
-    text.reserve(label.size() + 3 + value.size());
-    text.append(label).append(" = ").append(value);
-    AddTaggedChild(tree, parent, {}, text, "Eigenschaft");
+    // Most property texts are short: put together on the stack, they cost no allocation.
+    constexpr std::string_view kEquals = " = ";
+    const std::size_t size = label.size() + kEquals.size() + value.size();
+    std::array<char, 256> buffer;
+    std::string longText;
+    char* out = buffer.data();
+    if (size > buffer.size()) {
+        longText.resize(size);
+        out = longText.data();
+    }
+    std::copy(
+        value.begin(), value.end(),
+        std::copy(kEquals.begin(), kEquals.end(), std::copy(label.begin(), label.end(), out)));
+    AddTaggedChild(tree, parent, {}, std::string_view(out, size), "Eigenschaft");
 }
 
 std::int32_t FeldInTreeview(TreeView& tree, TreeView::Index fieldsNode, act::Fields& fields,
                             std::int32_t id, forms::FormsRuntime& forms) {
     // ACT! addresses fields by 16-bit IDs; id holds the value Fields.FieldID gave.
     const auto fieldId = static_cast<std::int16_t>(id);
-    const std::string tableName{tree.Text(tree.Parent(fieldsNode))};
+    const std::string_view tableName = tree.Text(tree.Parent(fieldsNode));
+    const std::string number = std::to_string(id);
+    std::string key;
+    key.reserve(tableName.size() + 1 + number.size());
+    key.append(tableName).append(" ").append(number);
 
     const std::string name = fields.Name(fieldId);
-    const TreeView::Index field =
-        AddTaggedChild(tree, fieldsNode, tableName + " " + std::to_string(id), name, "Feld");
+    const TreeView::Index field = AddTaggedChild(tree, fieldsNode, key, name, "Feld");
 
     EigenschaftInTreeview(tree, field, "Type", FeldTypName(fields.Type(fieldId)));
     EigenschaftInTreeview(tree, field, "Length", std::to_string(fields.Length(fieldId)));

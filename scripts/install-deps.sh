@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev
+  sqlite3 # the shell: the end-to-end benchmark's baseline
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev

@@ -14,6 +14,8 @@ inline constexpr int kExitUsage = 2;
 
 int RunCreateCommand(const std::vector<std::string>& args);
 int RunDumpCommand(const std::vector<std::string>& args);
+// Prints each finding of the whole-file check; 1 when there is any.
+int RunCheckCommand(const std::vector<std::string>& args);
 // Plays ACT! running with a database open until stopped (ActStandInRun.cpp).
 int RunStandInApplication(const std::vector<std::string>& args);
 #ifdef _WIN32

@@ -24,6 +24,8 @@ constexpr Subcommand kSubcommands[] = {
      RunCreateCommand},
     {"dump", "dump FILE [--output OUT [--force]]", "print the database FILE readably",
      RunDumpCommand},
+    {"check", "check FILE", "check every page and row of FILE (status 1: damaged)",
+     RunCheckCommand},
     {"run", "run FILE", "play ACT! running with FILE open until stopped", RunStandInApplication},
 #ifdef _WIN32
     {"register", "register", "register the stand-in's COM servers for this user",

@@ -45,9 +45,16 @@ std::int32_t Variant::AsLong() const {
     ThrowTypeMismatch();
 }
 
-const std::string& Variant::AsString() const {
+const std::string& Variant::AsString() const& {
     if (const auto* s = std::get_if<std::string>(&value_)) {
         return *s;
+    }
+    ThrowTypeMismatch();
+}
+
+std::string Variant::AsString() && {
+    if (auto* s = std::get_if<std::string>(&value_)) {
+        return std::move(*s);
     }
     ThrowTypeMismatch();
 }

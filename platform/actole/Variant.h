@@ -30,7 +30,9 @@ public:
     bool AsBool() const;
     std::int16_t AsInteger() const; // accepts Integer, and Long within range
     std::int32_t AsLong() const;    // accepts Integer and Long
-    const std::string& AsString() const;
+    const std::string& AsString() const&;
+    // From a temporary (a call's result) the text is moved out, not copied.
+    std::string AsString() &&;
     const DispatchPtr& AsObject() const; // a null object raises "Object required"
 
     // The text a value shows when put into a text: "True"/"False", decimal numbers, "" for Empty.

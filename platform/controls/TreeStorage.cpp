@@ -1,8 +1,58 @@
 #include "platform/controls/TreeStorage.h"
 
+#include <cstring>
+#include <stdexcept>
 #include <utility>
 
 namespace veltrano::controls::internal {
+
+namespace {
+// Longer texts get a chunk of their own, so a shared chunk loses at most this much at its end.
+constexpr std::size_t kSharedUpTo = TextChunks::kChunkSize / 16;
+constexpr std::size_t kMostChunks = std::size_t{1} << (32 - TextChunks::kChunkShift);
+} // namespace
+
+std::uint32_t TextChunks::Append(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    const bool own = text.size() > kSharedUpTo;
+    if (own || used_ + text.size() > kChunkSize) {
+        if (chunks_.size() == kMostChunks) {
+            throw std::length_error("The tree's text storage is full");
+        }
+        chunks_.reserve(chunks_.size() + 1);
+        const std::size_t size = own ? text.size() : kChunkSize;
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        reserved_ += size;
+        if (!own) {
+            shared_ = chunks_.size() - 1;
+            used_ = 0;
+        }
+    }
+    const std::size_t chunk = own ? chunks_.size() - 1 : shared_;
+    const std::size_t offset = own ? 0 : used_;
+    std::memcpy(chunks_[chunk].get() + offset, text.data(), text.size());
+    if (!own) {
+        used_ += text.size();
+    }
+    return static_cast<std::uint32_t>((chunk << kChunkShift) | offset);
+}
+
+void TextChunks::Overwrite(std::uint32_t place, std::string_view text) noexcept {
+    if (!text.empty()) {
+        // move(): the text may be read from this very place.
+        std::memmove(chunks_[place >> kChunkShift].get() + (place & (kChunkSize - 1)), text.data(),
+                     text.size());
+    }
+}
+
+void TextChunks::Clear() noexcept {
+    std::vector<std::unique_ptr<char[]>>().swap(chunks_);
+    used_ = kChunkSize;
+    shared_ = 0;
+    reserved_ = 0;
+}
 
 void KeyIndex::ReserveOneMore() {
     // Linear probing stays short while at most half of the slots are used.
@@ -42,6 +92,17 @@ StringPool::StringPool() {
 }
 
 std::uint32_t StringPool::Intern(std::string_view text) {
+    // The few texts seldom share a length: one comparison with the text last found at this
+    // length mostly answers.
+    std::uint32_t& recent = recentByLength_[text.size() % recentByLength_.size()];
+    if (recent < texts_.size() && *texts_[recent] == text) {
+        return recent;
+    }
+    recent = Find(text);
+    return recent;
+}
+
+std::uint32_t StringPool::Find(std::string_view text) {
     // Tags and image keys are a handful of words, interned once per node added: comparing with
     // each of them costs less than hashing.
     constexpr std::size_t kCompareUpTo = 16;
@@ -64,6 +125,7 @@ std::uint32_t StringPool::Intern(std::string_view text) {
 void StringPool::Clear() {
     ids_.clear();
     texts_.clear();
+    recentByLength_.fill(0);
     Intern({});
 }
 

@@ -8,12 +8,7 @@
 
 namespace veltrano::controls {
 
-namespace {
-
-constexpr std::size_t kMaxArena = std::numeric_limits<std::uint32_t>::max();
-constexpr std::size_t kNotInside = std::numeric_limits<std::size_t>::max();
-
-} // namespace
+namespace {} // namespace
 
 TreeView::TreeView() = default;
 
@@ -41,43 +36,6 @@ TreeView::Chain TreeView::ChainOf(Index parent) {
     }
     Node& p = Ref(parent);
     return {p.firstChild, p.lastChild, p.childCount};
-}
-
-std::string_view TreeView::ArenaText(std::uint32_t offset, std::uint32_t length) const {
-    return std::string_view(arena_).substr(offset, length);
-}
-
-void TreeView::ReserveArena(std::size_t bytes, std::initializer_list<std::string_view*> keepValid) {
-    if (bytes > kMaxArena - arena_.size()) {
-        throw std::length_error("The tree's text storage is full");
-    }
-    const std::size_t needed = arena_.size() + bytes;
-    if (needed <= arena_.capacity()) {
-        return;
-    }
-    // A caller may pass texts read from this tree; remember where they stood before moving.
-    const std::less<const char*> before;
-    const char* oldBegin = arena_.data();
-    const char* oldEnd = oldBegin + arena_.size();
-    std::vector<std::size_t> offsets;
-    for (const std::string_view* view : keepValid) {
-        const bool inside = !before(view->data(), oldBegin) && before(view->data(), oldEnd);
-        offsets.push_back(inside ? static_cast<std::size_t>(view->data() - oldBegin) : kNotInside);
-    }
-    arena_.reserve(std::max({needed, arena_.capacity() * 2, std::size_t{4096}}));
-    auto offset = offsets.begin();
-    for (std::string_view* view : keepValid) {
-        if (*offset != kNotInside) {
-            *view = std::string_view(arena_.data() + *offset, view->size());
-        }
-        ++offset;
-    }
-}
-
-std::uint32_t TreeView::AppendText(std::string_view text) noexcept {
-    const auto offset = static_cast<std::uint32_t>(arena_.size());
-    arena_.append(text); // capacity reserved by ReserveArena: no reallocation
-    return offset;
 }
 
 TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view key,
@@ -112,21 +70,24 @@ TreeView::Index TreeView::Add(Index relative, int relationship, std::string_view
 
     // Everything that can fail happens before the listener hears of the change.
     const std::uint32_t imageId = images_.Intern(image);
-    ReserveArena(key.size() + text.size(), {&key, &text});
     if (!key.empty()) {
         keys_.ReserveOneMore();
     }
     if (static_cast<std::size_t>(count_) == blocks_.size() * kBlockSize) {
         blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
     }
+    // Stored texts never move, so key and text may be views of this tree's texts. A refused
+    // node leaves its copies unused, nothing else.
+    const std::uint32_t keyPlace = texts_.Append(key);
+    const std::uint32_t textPlace = texts_.Append(text);
 
     if (listener_ != nullptr) {
         listener_->NodeAboutToBeAdded(parent, row);
     }
     Node node;
-    node.keyOffset = AppendText(key);
+    node.keyPlace = keyPlace;
     node.keyLength = static_cast<std::uint32_t>(key.size());
-    node.textOffset = AppendText(text);
+    node.textPlace = textPlace;
     node.textLength = static_cast<std::uint32_t>(text.size());
     node.image = imageId;
     const Index index = ++count_;
@@ -184,7 +145,7 @@ void TreeView::Clear() {
     }
     std::vector<std::unique_ptr<Node[]>>().swap(blocks_);
     count_ = 0;
-    std::string().swap(arena_);
+    texts_.Clear();
     tags_.Clear();
     images_.Clear();
     keys_.Clear();
@@ -204,7 +165,7 @@ TreeView::Index TreeView::Find(std::string_view key) const {
     }
     return keys_.Find(key, internal::KeyIndex::Hash(key), [this](Index n) {
         const Node& node = Ref(n);
-        return ArenaText(node.keyOffset, node.keyLength);
+        return StoredText(node.keyPlace, node.keyLength);
     });
 }
 
@@ -218,20 +179,18 @@ TreeView::Index TreeView::ByKey(std::string_view key) const {
 
 std::string_view TreeView::Text(Index node) const {
     const Node& n = At(node);
-    return ArenaText(n.textOffset, n.textLength);
+    return StoredText(n.textPlace, n.textLength);
 }
 
 void TreeView::SetText(Index node, std::string_view text) {
     Node& n = At(node);
-    if (ArenaText(n.textOffset, n.textLength) == text) {
+    if (StoredText(n.textPlace, n.textLength) == text) {
         return;
     }
     if (text.size() <= n.textLength) {
-        // Reuse the old place; move() copes with a text taken from the arena itself.
-        std::char_traits<char>::move(arena_.data() + n.textOffset, text.data(), text.size());
+        texts_.Overwrite(n.textPlace, text); // the old place is long enough
     } else {
-        ReserveArena(text.size(), {&text});
-        n.textOffset = AppendText(text);
+        n.textPlace = texts_.Append(text);
     }
     n.textLength = static_cast<std::uint32_t>(text.size());
     if (listener_ != nullptr) {
@@ -241,7 +200,7 @@ void TreeView::SetText(Index node, std::string_view text) {
 
 std::string_view TreeView::Key(Index node) const {
     const Node& n = At(node);
-    return ArenaText(n.keyOffset, n.keyLength);
+    return StoredText(n.keyPlace, n.keyLength);
 }
 
 std::string_view TreeView::Tag(Index node) const {
@@ -389,7 +348,7 @@ void TreeView::SetEnabled(bool enabled) {
 
 std::size_t TreeView::MemoryUsage() const noexcept {
     return blocks_.size() * kBlockSize * sizeof(Node) +
-           blocks_.capacity() * sizeof(std::unique_ptr<Node[]>) + arena_.capacity() +
+           blocks_.capacity() * sizeof(std::unique_ptr<Node[]>) + texts_.MemoryUsage() +
            keys_.MemoryUsage() + tags_.MemoryUsage() + images_.MemoryUsage();
 }
 

@@ -16,8 +16,8 @@
 namespace veltrano::controls {
 
 // The tree control's data and behaviour. Nodes are addressed by their tree-wide 1-based Index
-// (32-bit; 0 means "no node"). Storage is contiguous: one small record per node, texts in a
-// shared character arena, tags and image keys interned.
+// (32-bit; 0 means "no node"). Storage is compact: one small record per node, texts in shared
+// fixed-size chunks, tags and image keys interned.
 class TreeView {
 public:
     using Index = std::int32_t;
@@ -103,7 +103,7 @@ public:
     bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool enabled);
 
-    // Memory held by the node records, the text arena and the key map (for measurement).
+    // Memory held by the node records, the text chunks and the key map (for measurement).
     std::size_t MemoryUsage() const noexcept;
 
 private:
@@ -115,9 +115,9 @@ private:
         Index prev = 0;
         std::int32_t childCount = 0;
         std::int32_t row = 0;
-        std::uint32_t textOffset = 0;
+        std::uint32_t textPlace = 0; // in texts_
         std::uint32_t textLength = 0;
-        std::uint32_t keyOffset = 0;
+        std::uint32_t keyPlace = 0;
         std::uint32_t keyLength = 0; // 0 = no key
         std::uint32_t tag = 0;       // interned; 0 = no tag
         std::uint32_t image = 0;     // interned; 0 = no image
@@ -141,11 +141,9 @@ private:
         return const_cast<Node&>(static_cast<const TreeView&>(*this).Ref(node));
     }
     Chain ChainOf(Index parent);
-    std::string_view ArenaText(std::uint32_t offset, std::uint32_t length) const;
-    // Makes room for `bytes` more characters so that the following AppendText cannot fail; views
-    // in keepValid that point into the arena are moved along with it.
-    void ReserveArena(std::size_t bytes, std::initializer_list<std::string_view*> keepValid);
-    std::uint32_t AppendText(std::string_view text) noexcept;
+    std::string_view StoredText(std::uint32_t place, std::uint32_t length) const noexcept {
+        return texts_.View(place, length);
+    }
     void Link(Index node, Index parent, Index before) noexcept; // before 0 = append
     void Renumber(Index firstOfRun, std::int32_t startRow) noexcept;
     void ForgetCursors() const noexcept { cursors_.fill(Cursor{}); }
@@ -157,7 +155,7 @@ private:
     static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
     std::vector<std::unique_ptr<Node[]>> blocks_;
     std::int32_t count_ = 0;
-    std::string arena_;
+    internal::TextChunks texts_;
     internal::StringPool tags_;
     internal::StringPool images_;
     internal::KeyIndex keys_;

@@ -43,6 +43,7 @@ TEST(TextEscapeTest, EveryTextComesBack) {
         const std::string escaped = EscapeText(raw);
         ASSERT_EQ(UnescapeText(escaped), raw) << escaped;
         ASSERT_EQ(escaped.find_first_of("\t\x1B"), std::string::npos) << escaped;
+        ASSERT_TRUE(MayNeedEscaping(raw) || escaped == raw) << escaped;
     }
 }
 

@@ -35,9 +35,7 @@ constexpr Member kMembers[] = {
 } // namespace
 
 FieldsObject::FieldsObject(std::shared_ptr<Session> session, TableAccessor table)
-    : session_(std::move(session)), generation_(session_->Generation()), table_(table) {
-    session_->Table(table_);
-}
+    : session_(std::move(session)), generation_(session_->Generation()), table_(table) {}
 
 Variant FieldsObject::InvokeByName(std::string_view name, InvokeKind kind,
                                    std::span<const Variant> args) {

@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace veltrano::ole::standin {
 
@@ -150,17 +151,6 @@ void CheckSchema(const Connection& connection) {
     }
 }
 
-void CheckIntegrity(const Connection& connection) {
-    Statement check(connection, "PRAGMA integrity_check(1)");
-    if (!check.Step() || check.Text(0) != "ok") {
-        Reject("SQLite reports it damaged (" + check.Text(0) + ")");
-    }
-    Statement foreignKeys(connection, "PRAGMA foreign_key_check");
-    if (foreignKeys.Step()) {
-        Reject("rows refer to missing rows (table " + foreignKeys.Text(0) + ")");
-    }
-}
-
 struct ValueRule {
     const char* what;
     const char* violations; // a query that yields 1 when a row breaks the rule
@@ -200,33 +190,73 @@ constexpr std::array<ValueRule, 7> kValueRules{{
     {"the user count", "SELECT (SELECT count(*) FROM act_user) > 32767"},
 }};
 
-void CheckValues(const Connection& connection) {
-    for (const ValueRule& rule : kValueRules) {
-        if (QueryInt(connection, rule.violations) != 0) {
-            Reject(std::string("rows break the rules of format 1 (") + rule.what + ")");
+// Every row SQLite reports damaged, up to a hundred.
+void CollectIntegrityFindings(const Connection& connection, std::vector<std::string>& findings) {
+    Statement check(connection, "PRAGMA integrity_check(100)");
+    while (check.Step()) {
+        std::string line = check.Text(0);
+        if (line != "ok") {
+            findings.push_back("SQLite reports it damaged: " + line);
         }
     }
+    Statement foreignKeys(connection, "PRAGMA foreign_key_check");
+    while (foreignKeys.Step()) {
+        findings.push_back("a row of table " + foreignKeys.Text(0) +
+                           " refers to a missing row of " + foreignKeys.Text(2));
+    }
+}
+
+void CollectValueFindings(const Connection& connection, std::vector<std::string>& findings) {
+    for (const ValueRule& rule : kValueRules) {
+        if (QueryInt(connection, rule.violations) != 0) {
+            findings.push_back(std::string("rows break the rules of format 1 (") + rule.what + ")");
+        }
+    }
+}
+
+// Opens and checks what every open checks: the header and the schema. SQLite's defensive mode
+// keeps a damaged file from being used to corrupt memory or the schema; cell_size_check finds
+// damaged b-tree pages as they are read instead of running past them.
+Connection OpenChecked(const std::filesystem::path& file, int flags) {
+    CheckHeader(file);
+    Connection connection = Connection::Open(file.string(), flags);
+    if (sqlite3_db_config(connection.Handle(), SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr) !=
+        SQLITE_OK) {
+        Reject("SQLite's defensive mode cannot be turned on");
+    }
+    connection.Execute("PRAGMA cell_size_check = ON; PRAGMA trusted_schema = OFF");
+    CheckHeaderValues(connection);
+    CheckSchema(connection);
+    return connection;
 }
 
 } // namespace
 
 Connection OpenDatabaseFile(const std::filesystem::path& file,
                             std::chrono::milliseconds busyTimeout) {
-    CheckHeader(file);
     try {
         // Read-write without CREATE: a missing file is an error, never a new database. A session
         // is used by one thread at a time, so SQLite need not lock the connection on every call.
-        Connection connection =
-            Connection::Open(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+        Connection connection = OpenChecked(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
         connection.SetBusyTimeout(static_cast<int>(busyTimeout.count()));
-        CheckHeaderValues(connection);
-        CheckSchema(connection);
-        CheckIntegrity(connection);
-        CheckValues(connection);
         return connection;
     } catch (const SqliteError& error) {
         Reject(std::string("SQLite cannot read it: ") + error.what());
     }
+}
+
+std::vector<std::string> CheckDatabaseFile(const std::filesystem::path& file) {
+    std::vector<std::string> findings;
+    try {
+        const Connection connection = OpenChecked(file, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX);
+        CollectIntegrityFindings(connection, findings);
+        CollectValueFindings(connection, findings);
+    } catch (const StandInError& error) {
+        findings.emplace_back(error.what());
+    } catch (const SqliteError& error) {
+        findings.push_back(std::string("SQLite cannot read it: ") + error.what());
+    }
+    return findings;
 }
 
 } // namespace veltrano::ole::standin

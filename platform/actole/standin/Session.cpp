@@ -31,7 +31,17 @@ std::string FieldText(TableAccessor table, std::int16_t fieldId) {
                                                     std::to_string(fieldId) + ".");
 }
 
+bool IsDamage(const SqliteError& error) noexcept {
+    const int primary = error.Code() & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
 [[noreturn]] void ThrowStorageError(const char* action, const SqliteError& error) {
+    if (IsDamage(error)) {
+        throw AutomationError(errors::kDamagedFile,
+                              std::string("Could not ") + action +
+                                  ", the ACT! database is damaged: " + error.what() + ".");
+    }
     throw AutomationError(errors::kStorageFailed,
                           std::string("Could not ") + action + ": " + error.what() + ".");
 }
@@ -149,10 +159,14 @@ const TableData& Session::Table(TableAccessor table) {
 }
 
 const FieldRecord& Session::Field(TableAccessor table, std::int16_t fieldId) {
-    const FieldRecord* field = LoadedTable(table).Find(fieldId);
+    if (lastField_ && lastField_->table == table && lastField_->fieldId == fieldId) {
+        return *lastField_->field;
+    }
+    FieldRecord* field = LoadedTable(table).Find(fieldId);
     if (field == nullptr) {
         ThrowNoSuchField(table, fieldId);
     }
+    lastField_ = FoundField{table, fieldId, field};
     return *field;
 }
 
@@ -195,8 +209,11 @@ std::shared_ptr<const std::vector<PopupEntry>> Session::PopupList(TableAccessor 
 
 void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger trigger,
                            const std::string& text) {
-    FieldRecord* field = LoadedTable(table).Find(fieldId);
-    if (field == nullptr) {
+    // A write needs no table read: the update finds the field or changes no row. A table read
+    // before gets the new text too.
+    TableData* loaded = tables_[AccessorIndex(table)].get();
+    FieldRecord* field = loaded != nullptr ? loaded->Find(fieldId) : nullptr;
+    if (loaded != nullptr && field == nullptr) {
         ThrowNoSuchField(table, fieldId);
     }
     if (batchLost_) {
@@ -218,17 +235,22 @@ void Session::WriteTrigger(TableAccessor table, std::int16_t fieldId, Trigger tr
         update->Bind(1, text).Bind(2, AccessorName(table)).Bind(3, fieldId);
         update->Run();
         update->Reset();
+        if (loaded == nullptr && connection_.Changes() == 0) {
+            ThrowNoSuchField(table, fieldId);
+        }
     } catch (const SqliteError& error) {
-        if (batchActive_ && connection_.IsAutocommit()) {
-            // Some failures make SQLite roll back the whole transaction: the batch is gone.
-            batchActive_ = false;
+        if (batchActive_ && (IsDamage(error) || connection_.IsAutocommit())) {
+            // Some failures make SQLite roll back the whole transaction; on a damaged file no
+            // write of the batch may stay. Either way the batch is gone.
+            RollBackBatch();
             batchLost_ = true;
-            ForgetLoadedTables();
         }
         RecordFailure(error.Code());
         ThrowStorageError("write the trigger", error);
     }
-    (trigger == Trigger::Entry ? field->entryTrigger : field->exitTrigger) = text;
+    if (field != nullptr) {
+        (trigger == Trigger::Entry ? field->entryTrigger : field->exitTrigger) = text;
+    }
 }
 
 bool Session::BeginBatch() noexcept {
@@ -282,6 +304,7 @@ void Session::RollBackBatch() noexcept {
 }
 
 void Session::ForgetLoadedTables() noexcept {
+    lastField_.reset();
     for (auto& table : tables_) {
         table.reset();
     }

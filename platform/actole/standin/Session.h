@@ -82,6 +82,13 @@ private:
         std::shared_ptr<const std::vector<PopupEntry>> entries;
     };
     std::optional<ReadPopupList> lastPopupList_;
+    // The field found last: a scan asks for each property of a field in a row.
+    struct FoundField {
+        TableAccessor table;
+        std::int16_t fieldId;
+        FieldRecord* field;
+    };
+    std::optional<FoundField> lastField_;
 
     std::uint64_t generation_ = 0;
     bool fileLoaded_ = false;

@@ -142,6 +142,17 @@ std::string Statement::Text(int column) const {
     return text != nullptr ? std::string(reinterpret_cast<const char*>(text), size) : std::string();
 }
 
+std::string_view Statement::TextView(int column) const {
+    const auto* text = sqlite3_column_text(stmt_, column);
+    const int size = sqlite3_column_bytes(stmt_, column);
+    return text != nullptr ? std::string_view(reinterpret_cast<const char*>(text), size)
+                           : std::string_view();
+}
+
+int Statement::Type(int column) const {
+    return sqlite3_column_type(stmt_, column);
+}
+
 bool Statement::IsNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }

@@ -72,7 +72,11 @@ public:
 
     std::int64_t Int(int column) const;
     std::string Text(int column) const;
+    // Valid until the next Step, Reset or column call on the same column.
+    std::string_view TextView(int column) const;
     bool IsNull(int column) const;
+    // SQLite's storage class of the value: SQLITE_INTEGER, SQLITE_TEXT, ...
+    int Type(int column) const;
 
 private:
     const Connection* connection_ = nullptr;

@@ -24,6 +24,8 @@ inline constexpr std::int32_t kStorageFailed = 20001;
 inline constexpr std::int32_t kCorruptPopupList = 20002;
 // A field without any drop-down list was asked for one.
 inline constexpr std::int32_t kNoPopupList = 20003;
+// A read or write met a damaged page or a value that breaks the file format.
+inline constexpr std::int32_t kDamagedFile = 20004;
 } // namespace errors
 
 // A failure of the library functions outside automation calls (creating or dumping a file).

@@ -41,6 +41,8 @@ public:
     const std::vector<FieldRecord>& Fields() const noexcept { return fields_; }
     const FieldRecord* Find(std::int16_t fieldId) const noexcept;
     FieldRecord* Find(std::int16_t fieldId) noexcept;
+    // False when two fields share an ID: only the first is found.
+    bool HasUniqueIds() const noexcept;
 
 private:
     std::string name_;
@@ -61,6 +63,8 @@ struct UserRecord {
     std::int32_t access = 0;
 };
 
+// The loaders check every value they read (type and range) and throw SqliteError with
+// SQLITE_CORRUPT and the bad row when one breaks the format.
 std::string LoadDatabaseName(const Connection& connection);
 // A table without its row in act_table reads as a table with an empty name and no fields.
 TableData LoadTable(const Connection& connection, TableAccessor table);

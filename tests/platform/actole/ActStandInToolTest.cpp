@@ -92,5 +92,22 @@ TEST_F(ActStandInTool, ReportsBadFilesAndWrongUsage) {
     EXPECT_TRUE(Printed("create FILE --sample [--force]"));
 }
 
+TEST_F(ActStandInTool, CheckReportsEachFindingWithItsStatus) {
+    const std::string good = dir.File("good.dbf").string();
+    const std::string bad = dir.File("bad.dbf").string();
+    WriteSmallDatabase(good);
+    WriteSmallDatabase(bad);
+    ExecuteSql(bad, "PRAGMA ignore_check_constraints = ON; UPDATE field SET type = 40000; "
+                    "INSERT INTO popup_item VALUES ('Contact', 1, 0, 'orphan', '')");
+    EXPECT_EQ(Run({"check", good}), 0) << Err();
+    EXPECT_EQ(out, good + ": no damage found\n");
+    EXPECT_EQ(Run({"check", bad}), 1);
+    EXPECT_EQ(out, bad + ": a row of table popup_item refers to a missing row of popup_list\n" +
+                       bad + ": rows break the rules of format 1 (the fields)\n");
+    EXPECT_EQ(Run({"check", dir.File("missing.dbf").string()}), 1);
+    EXPECT_EQ(out, dir.File("missing.dbf").string() + ": the file does not exist\n");
+    EXPECT_EQ(Run({"check"}), 2);
+}
+
 } // namespace
 } // namespace veltrano::ole::standin::test

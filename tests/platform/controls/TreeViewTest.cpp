@@ -93,6 +93,27 @@ TEST(TreeView, TextsTakenFromTheTreeSurviveItsGrowth) {
     EXPECT_EQ(tree.Text(3), "a text longer than any short-string buffer");
 }
 
+// Texts filling a chunk to its end, crossing into the next and longer than a chunk.
+TEST(TreeView, TextsOfEveryLengthAreKeptInChunksWithLittleUnused) {
+    TreeView tree;
+    std::vector<std::string> texts;
+    std::size_t bytes = 0;
+    for (const std::size_t length : {4096, 4097, 65535, 65536, 70000, 1, 0, 3, 60000, 5000}) {
+        for (int copy = 0; copy < 20; ++copy) {
+            texts.push_back(std::string(length, static_cast<char>('a' + texts.size() % 26)));
+            const std::string key = "k" + std::to_string(texts.size());
+            tree.Add(0, TreeView::tvwLast, key, texts.back());
+            bytes += length + key.size();
+        }
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto node = tree.ByKey("k" + std::to_string(i + 1));
+        ASSERT_EQ(tree.Text(node), texts[i]) << i;
+    }
+    // Unused: the ends of the two shared chunks, one node block, the key index.
+    EXPECT_LE(tree.MemoryUsage(), bytes + 2 * 65536 + 1024 * 64 + 8192);
+}
+
 // More nodes than a 16-bit index holds.
 TEST(TreeView, ClearResetsABigTree) {
     TreeView tree;
