@@ -29,8 +29,10 @@ struct SurveyWindow final : controls::StatusBar::Listener {
         form.Load();
         form.StatusBar.SetListener(this);
     }
-    void PanelTextChanged(const std::string&, const std::string& text) override {
-        statusTexts.push_back(text);
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            statusTexts.push_back(text);
+        }
     }
 
     // Only this tree node, and three visited entries so that Back is enabled.
