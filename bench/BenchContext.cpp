@@ -32,6 +32,11 @@ BenchContext::Register(const std::string& name, std::function<void(benchmark::St
     return registered;
 }
 
+void BenchContext::RegisterSized(const std::string& name, int size, SizedBody body) {
+    Register(name + SizeSuffix(size),
+             [this, size, body](benchmark::State& state) { body(state, *this, size); });
+}
+
 std::string SizeSuffix(int size) {
     std::string suffix("/");
     suffix.append(std::to_string(size));

@@ -48,6 +48,9 @@ public:
     // Registers a benchmark with the run's settings (real time; one iteration when smoking).
     benchmark::internal::Benchmark* Register(const std::string& name,
                                              std::function<void(benchmark::State&)> body);
+    // Registers name + SizeSuffix(size), running body on that size.
+    using SizedBody = void (*)(benchmark::State&, BenchContext&, int);
+    void RegisterSized(const std::string& name, int size, SizedBody body);
     void Compare(std::string subject, std::string baseline, std::optional<double> target) {
         comparisons_.push_back({std::move(subject), std::move(baseline), target});
     }

@@ -91,12 +91,8 @@ void SurveyBothBaseline(benchmark::State& state, BenchContext& context, int size
 void RegisterDiffBenchmarks(BenchContext& context) {
     for (const int size : context.Sizes({kLarge})) {
         const std::string suffix = SizeSuffix(size);
-        context.Register("Diff_TwoDatabases" + suffix, [&context, size](benchmark::State& state) {
-            DiffBenchmark(state, context, size);
-        });
-        context.Register("Diff_SurveyBoth" + suffix, [&context, size](benchmark::State& state) {
-            SurveyBothBaseline(state, context, size);
-        });
+        context.RegisterSized("Diff_TwoDatabases", size, DiffBenchmark);
+        context.RegisterSized("Diff_SurveyBoth", size, SurveyBothBaseline);
         context.Compare("Diff_TwoDatabases" + suffix, "Diff_SurveyBoth" + suffix, 2.0);
     }
 }

@@ -165,17 +165,12 @@ void StringReplaceBaseline(benchmark::State& state, BenchContext& context, int s
 void RegisterListBenchmarks(BenchContext& context) {
     for (const int size : context.Sizes({kMedium, kLarge})) {
         const std::string suffix = SizeSuffix(size);
-        const auto add = [&](const std::string& name, auto body) {
-            context.Register(name + suffix, [&context, size, body](benchmark::State& state) {
-                body(state, context, size);
-            });
-        };
-        add("FieldsList_NodeClick", NodeClickBenchmark);
-        add("FieldsList_CopySortBaseline", CopySortBaseline);
-        add("FieldsList_HeaderClick", HeaderClickBenchmark);
-        add("FieldsList_SortBaseline", SortBaseline);
-        add("Replace_FieldsList", ReplaceBenchmark);
-        add("Replace_StringBaseline", StringReplaceBaseline);
+        context.RegisterSized("FieldsList_NodeClick", size, NodeClickBenchmark);
+        context.RegisterSized("FieldsList_CopySortBaseline", size, CopySortBaseline);
+        context.RegisterSized("FieldsList_HeaderClick", size, HeaderClickBenchmark);
+        context.RegisterSized("FieldsList_SortBaseline", size, SortBaseline);
+        context.RegisterSized("Replace_FieldsList", size, ReplaceBenchmark);
+        context.RegisterSized("Replace_StringBaseline", size, StringReplaceBaseline);
         context.Compare("FieldsList_NodeClick" + suffix, "FieldsList_CopySortBaseline" + suffix,
                         5.0);
         context.Compare("FieldsList_HeaderClick" + suffix, "FieldsList_SortBaseline" + suffix, 5.0);

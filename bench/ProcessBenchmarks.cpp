@@ -76,12 +76,8 @@ void Sqlite3ShellBaseline(benchmark::State& state, BenchContext& context, int si
 void RegisterProcessBenchmarks(BenchContext& context) {
     for (const int size : context.Sizes({kMedium})) {
         const std::string suffix = SizeSuffix(size);
-        context.Register("Cli_Survey" + suffix, [&context, size](benchmark::State& state) {
-            CliSurveyBenchmark(state, context, size);
-        });
-        context.Register("Cli_Sqlite3Baseline" + suffix, [&context, size](benchmark::State& state) {
-            Sqlite3ShellBaseline(state, context, size);
-        });
+        context.RegisterSized("Cli_Survey", size, CliSurveyBenchmark);
+        context.RegisterSized("Cli_Sqlite3Baseline", size, Sqlite3ShellBaseline);
         context.Compare("Cli_Survey" + suffix, "Cli_Sqlite3Baseline" + suffix, 4.0);
     }
 }

@@ -111,16 +111,9 @@ void SqliteTransactionBaseline(benchmark::State& state, BenchContext& context, i
 void RegisterSaveBenchmarks(BenchContext& context) {
     for (const int size : context.Sizes({kMedium})) {
         const std::string suffix = SizeSuffix(size);
-        context.Register("Save_Batch" + suffix, [&context, size](benchmark::State& state) {
-            SaveBenchmark(state, context, size);
-        });
-        context.Register("Save_SqliteBaseline" + suffix, [&context, size](benchmark::State& state) {
-            SqliteTransactionBaseline(state, context, size);
-        });
-        context.Register("Save_BatchWritesOnly" + suffix,
-                         [&context, size](benchmark::State& state) {
-                             BatchWritesBenchmark(state, context, size);
-                         });
+        context.RegisterSized("Save_Batch", size, SaveBenchmark);
+        context.RegisterSized("Save_SqliteBaseline", size, SqliteTransactionBaseline);
+        context.RegisterSized("Save_BatchWritesOnly", size, BatchWritesBenchmark);
         context.Compare("Save_Batch" + suffix, "Save_SqliteBaseline" + suffix, 2.0);
         context.Compare("Save_BatchWritesOnly" + suffix, "Save_SqliteBaseline" + suffix,
                         std::nullopt);

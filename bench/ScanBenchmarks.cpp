@@ -69,15 +69,9 @@ void OpenLoginBenchmark(benchmark::State& state, BenchContext& context, int size
 void RegisterScanBenchmarks(BenchContext& context) {
     for (const int size : context.Sizes({kSmall, kMedium, kLarge})) {
         const std::string suffix = SizeSuffix(size);
-        context.Register("Scan_Survey" + suffix, [&context, size](benchmark::State& state) {
-            SurveyBenchmark(state, context, size);
-        });
-        context.Register("Scan_SqliteBaseline" + suffix, [&context, size](benchmark::State& state) {
-            SqliteReadBaseline(state, context, size);
-        });
-        context.Register("Scan_OpenLoginOnly" + suffix, [&context, size](benchmark::State& state) {
-            OpenLoginBenchmark(state, context, size);
-        });
+        context.RegisterSized("Scan_Survey", size, SurveyBenchmark);
+        context.RegisterSized("Scan_SqliteBaseline", size, SqliteReadBaseline);
+        context.RegisterSized("Scan_OpenLoginOnly", size, OpenLoginBenchmark);
         context.Compare("Scan_Survey" + suffix, "Scan_SqliteBaseline" + suffix, 3.0);
         // Responsive: events run at least every tenth of a second while the survey reads.
         context.Require({"Scan_Survey" + suffix, "ms_without_events", 100, "ms"});
