@@ -1,6 +1,7 @@
 #include "act/SameFile.h"
 
-#include <algorithm>
+#include "base/AsciiCase.h"
+
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -11,12 +12,6 @@ namespace {
 
 std::filesystem::path PathOf(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -36,7 +31,7 @@ bool SameFile(std::string_view a, std::string_view b) {
             return same;
         }
     }
-    return EqualIgnoringAsciiCase(a, b);
+    return base::EqualsIgnoringAsciiCase(a, b);
 }
 
 } // namespace veltrano::act

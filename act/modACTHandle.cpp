@@ -1,5 +1,7 @@
 #include "act/modACTHandle.h"
 
+#include "base/AsciiCase.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -20,10 +22,6 @@ struct TopWindowSearch {
     std::string captionPattern;
     win32::HWND found = 0;
 };
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string TrimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -53,7 +51,7 @@ std::string GetWindowClassLower(win32::User32& user32, win32::HWND hwnd) {
     const int copied = user32.GetClassNameA(hwnd, buffer.data(), kClassBufferSize);
     const auto count = static_cast<std::size_t>(std::clamp(copied, 0, kClassBufferSize - 1));
     std::string name(buffer.data(), count);
-    std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
+    std::transform(name.begin(), name.end(), name.begin(), base::LowerAscii);
     return name;
 }
 

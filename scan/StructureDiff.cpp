@@ -1,5 +1,7 @@
 #include "scan/StructureDiff.h"
 
+#include "base/AsciiCase.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
@@ -11,6 +13,8 @@ namespace {
 
 using controls::TreeView;
 using Index = TreeView::Index;
+using base::EqualsIgnoringAsciiCase;
+using base::LowerAscii;
 
 // The tags the scan gives the nodes whose identity is not their text.
 constexpr std::string_view kPropertyTag = "Eigenschaft";
@@ -18,15 +22,6 @@ constexpr std::string_view kFieldTag = "Feld";
 constexpr std::string_view kUserTag = "User";
 constexpr std::string_view kPropertySeparator = " = ";
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view x, std::string_view y) {
-    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
-                      [](char p, char q) { return LowerAscii(p) == LowerAscii(q); });
-}
 
 // A property node's text is "label = value"; the labels never hold " = ", values may.
 std::pair<std::string_view, std::string_view> SplitProperty(std::string_view text) {
@@ -45,7 +40,7 @@ struct Identity {
 
     bool operator==(const Identity& other) const {
         return kind == other.kind &&
-               (anyCase ? EqualIgnoringAsciiCase(name, other.name) : name == other.name);
+               (anyCase ? EqualsIgnoringAsciiCase(name, other.name) : name == other.name);
     }
 };
 

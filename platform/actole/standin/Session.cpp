@@ -1,5 +1,6 @@
 #include "platform/actole/standin/Session.h"
 
+#include "base/AsciiCase.h"
 #include "platform/actole/standin/FileValidation.h"
 #include "platform/actole/standin/StandInErrors.h"
 #include "platform/actole/standin/Utf8Path.h"
@@ -12,14 +13,6 @@
 namespace veltrano::ole::standin {
 
 namespace {
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept {
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string FieldText(TableAccessor table, std::int16_t fieldId) {
     return "field " + std::to_string(fieldId) + " of table " + std::string(AccessorName(table));
@@ -109,7 +102,7 @@ void Session::Login(const std::string& userName, const std::string& password) {
                               "No ACT! database has been opened to log in to.");
     }
     const bool accepted = std::any_of(users_->begin(), users_->end(), [&](const UserRecord& user) {
-        return EqualsIgnoringAsciiCase(user.name, userName) && user.password == password;
+        return base::EqualsIgnoringAsciiCase(user.name, userName) && user.password == password;
     });
     loginFailed_ = !accepted;
     if (accepted) {

@@ -1,5 +1,6 @@
 #include "platform/actole/standin/application/AppRecordView.h"
 
+#include "base/AsciiCase.h"
 #include "platform/actole/standin/Sqlite.h"
 
 #include <algorithm>
@@ -11,14 +12,10 @@ namespace {
 
 constexpr std::size_t kUniqueIdLength = 12;
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool BeginsWithIgnoringCase(const std::string& text, const std::string& prefix) {
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+                      [](char a, char b) { return base::LowerAscii(a) == base::LowerAscii(b); });
 }
 
 // Several statements as one: rolled back unless committed.
