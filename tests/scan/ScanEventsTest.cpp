@@ -17,30 +17,9 @@ public:
     Texts seen;
 };
 
-struct EventCase {
-    const char* name;
-    ScanEvents::Clock::duration interval;
-    Texts seen;
-};
+using ScanEventsTest = StandInScan;
 
-void PrintTo(const EventCase& events, std::ostream* out) {
-    *out << events.name;
-}
-
-const EventCase kEventCases[] = {
-    {"EveryStepWhenTheIntervalIsOver",
-     std::chrono::nanoseconds(0),
-     {"Status: Reading database structure...", "Progress: Contact 1/3", "Progress: Contact 2/3",
-      "Progress: Contact 3/3", "Progress: Sales 1/1", "Progress: Users 1/2", "Progress: Users 2/2",
-      "Status: Closing ACT! database..."}},
-    {"OnlyAtStartAndEndWithinTheInterval",
-     std::chrono::hours(1),
-     {"Status: Reading database structure...", "Status: Closing ACT! database..."}},
-};
-
-class ScanEventsTest : public StandInScan, public ::testing::WithParamInterface<EventCase> {};
-
-TEST_P(ScanEventsTest, RunAsTheClockSaysWithProgressInTheSecondPanel) {
+TEST_F(ScanEventsTest, RunAsTheClockSaysWithProgressInTheSecondPanel) {
     const auto file = Build([](StandInDatabaseWriter& w) {
         for (std::int16_t id = 1; id <= 3; ++id) {
             w.AddField(TableAccessor::Contact, {.id = id, .name = "F" + std::to_string(id)});
@@ -49,20 +28,28 @@ TEST_P(ScanEventsTest, RunAsTheClockSaysWithProgressInTheSecondPanel) {
         w.AddUser({.name = "Ann"});
         w.AddUser({.name = "Bob"});
     });
-    controls::StatusBar bar{{"Status", "Progress"}};
-    PanelRecorder recorder;
-    bar.SetListener(&recorder);
-    act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
-    db.Open(file.string());
-    ASSERT_TRUE(db.IsOpen());
-    ScanDatabase(db, tree, bar.Panels("Status"), forms, &bar.Panels("Progress"),
-                 GetParam().interval);
-    bar.SetListener(nullptr);
-    EXPECT_EQ(recorder.seen, GetParam().seen);
+    const std::pair<ScanEvents::Clock::duration, Texts> cases[] = {
+        // The interval is over at every step.
+        {std::chrono::nanoseconds(0),
+         {"Status: Reading database structure...", "Progress: Contact 1/3", "Progress: Contact 2/3",
+          "Progress: Contact 3/3", "Progress: Sales 1/1", "Progress: Users 1/2",
+          "Progress: Users 2/2", "Status: Closing ACT! database..."}},
+        // Within the interval events run only at the start and the end.
+        {std::chrono::hours(1),
+         {"Status: Reading database structure...", "Status: Closing ACT! database..."}},
+    };
+    for (const auto& [interval, seen] : cases) {
+        controls::StatusBar bar{{"Status", "Progress"}};
+        PanelRecorder recorder;
+        bar.SetListener(&recorder);
+        act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
+        db.Open(file.string());
+        ScanDatabase(db, tree, bar.Panels("Status"), forms, &bar.Panels("Progress"), interval);
+        bar.SetListener(nullptr);
+        db.Close();
+        EXPECT_EQ(recorder.seen, seen);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Scan, ScanEventsTest, ::testing::ValuesIn(kEventCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace veltrano::scan::testing
