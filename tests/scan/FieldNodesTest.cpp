@@ -1,10 +1,24 @@
-// Field and popup-list nodes read from stand-in databases: field order, and the popup lists that
-// the scan cuts or cannot read. The property texts reach the detail list (tests/detail).
+// Field and popup-list nodes: the names of type and rule codes, field order, and the popup lists
+// that the scan cuts or cannot read. The property texts reach the detail list (tests/detail).
 
 #include "StandInFixture.h"
+#include "scan/modKonstantenArrays.h"
+#include "scan/modTreeviewFunktionen.h"
 
 namespace veltrano::scan::testing {
 namespace {
+
+TEST(KonstantenArrays, CodesOutsideTheTablesShowTheirNumber) {
+    InitKonstantenArrays();
+    EXPECT_EQ(FeldTypName(0), "None");
+    EXPECT_EQ(FeldTypName(15), "String URL");
+    EXPECT_EQ(FeldTypName(16), "16");
+    EXPECT_EQ(FeldTypName(-1), "-1");
+    EXPECT_EQ(EingabeRegelName(0), "No rules");
+    EXPECT_EQ(EingabeRegelName(4), "Unkown");
+    EXPECT_EQ(EingabeRegelName(5), "5");
+    EXPECT_EQ(EingabeRegelName(-32768), "-32768");
+}
 
 using FieldNodes = StandInScan;
 
@@ -51,6 +65,27 @@ TEST_F(FieldNodes, PositionOrderAndPopupListsCutOrCorruptAreReportedAndTheScanGo
                    "is corrupt: the list is missing.\r\nFeldname: Broken\r\nFeld ID:8",
                    48, ""}}));
     EXPECT_EQ(reported, 2);
+}
+
+TEST(AddPopupList, ANodeThatCannotBeAddedIsReportedAndSkipped) {
+    // Adding a child of the field fails, as in a control out of resources.
+    struct RefusingListener final : TreeView::Listener {
+        void NodeAboutToBeAdded(TreeView::Index, std::int32_t) override {
+            throw controls::ControlError(7, "Out of memory");
+        }
+    } refusing;
+    TreeView tree;
+    const auto field = tree.Add(0, TreeView::tvwLast, "Contact 9", "Region", "Feld");
+    tree.SetListener(&refusing);
+    testsupport::ScriptedForms forms;
+
+    EXPECT_EQ(AddPopupList(tree, field, act::PopupList{}, forms), 1);
+
+    tree.SetListener(nullptr);
+    EXPECT_EQ(
+        forms.Messages(),
+        (std::vector<testsupport::MessageCall>{
+            {"Error in Method AddPopupList\r\nndStart=\"Region\"\r\nOut of memory", 48, ""}}));
 }
 
 } // namespace

@@ -34,24 +34,20 @@ inline Texts ChildTexts(const TreeView& tree, TreeView::Index parent) {
 
 class StandInScan : public ::testing::Test {
 protected:
-    // A new database file named after the test, filled by fill.
+    // A new database file, filled by fill.
     std::filesystem::path Build(const std::function<void(StandInDatabaseWriter&)>& fill,
                                 const std::string& name = "Test") {
-        const auto file = folder_.File(name + std::to_string(++built_) + ".dbf");
+        const auto file = folder_.File(name + ".dbf");
         StandInDatabaseWriter writer(file, name);
         fill(writer);
         writer.Commit();
         return file;
     }
 
-    // Opens the file (logging in when asked), scans it and closes it again, as the command does.
-    void Scan(const std::filesystem::path& file, const std::string& user = {},
-              const std::string& password = {}) {
+    // Opens the file, scans it and closes it again, as the command does.
+    void Scan(const std::filesystem::path& file) {
         act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
         db.Open(file.string());
-        if (db.LoginRequired()) {
-            db.Login(user, password);
-        }
         ASSERT_TRUE(db.IsOpen()) << file;
         reported = ScanDatabase(db, tree, status.Panels("Status"), forms);
         db.Close();
@@ -69,9 +65,6 @@ protected:
     controls::StatusBar status{{"Status"}};
     testsupport::ScriptedForms forms;
     std::int32_t reported = -1; // failures the last scan reported
-
-private:
-    int built_ = 0;
 };
 
 } // namespace veltrano::scan::testing
