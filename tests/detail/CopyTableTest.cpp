@@ -15,7 +15,7 @@ const std::string kFieldsHeader =
 class CopyTableTest : public ::testing::Test {
 protected:
     std::string Copy() {
-        w.form->OnButtonClick("CopyTable");
+        w.form.OnButtonClick("CopyTable");
         return w.Forms().ClipboardText();
     }
     DetailWindow w;
@@ -64,9 +64,6 @@ TEST_F(CopyTableTest, AnEmptyListGivesALineEndAndStillConfirms) {
     EXPECT_EQ(w.Forms().Messages(),
               (std::vector<testsupport::MessageCall>{
                   {"The current table is now in the clipboard.", forms::vbInformation, ""}}));
-    w.Click("Tables/Contact/Fields");
-    w.Click(w.Tree().Root()); // a node without a layout takes the columns away
-    EXPECT_EQ(Copy(), "\r\n");
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,24 +66,21 @@ inline void WriteDetailDatabase(const fs::path& file) {
 class DetailWindow {
 public:
     DetailWindow() {
-        form.reset(new app::frmHaupt(platform.MainForm()));
-        form->Load();
-
+        form.Load();
         const auto file = folder.Path() / "demo.dbf";
         WriteDetailDatabase(file);
         act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
         db.Open(file.string());
         db.Login("Chris", "secret");
-        testsupport::ScriptedForms
-            scanForms; // the scan's own calls stay out of the window's record
-        scan::ScanDatabase(db, Tree(), *form->StatusPanel, scanForms);
+        testsupport::ScriptedForms scanForms; // the scan's own calls stay out of the record
+        scan::ScanDatabase(db, Tree(), *form.StatusPanel, scanForms);
         db.Close();
-        form->StatusBar.SetListener(&status);
+        form.StatusBar.SetListener(&status);
     }
 
     // The node reached from the database node by child texts: "Tables/Contact/Fields".
     Index At(std::string_view path) const {
-        const auto& tree = form->tvACT;
+        const auto& tree = form.tvACT;
         Index node = tree.Root();
         while (node != 0 && !path.empty()) {
             const auto slash = path.find('/');
@@ -98,17 +94,17 @@ public:
     }
     void Click(std::string_view path) { Click(At(path)); }
     void Click(Index node) {
-        form->tvACT.SetSelected(node);
-        form->OnNodeClick();
+        form.tvACT.SetSelected(node);
+        form.OnNodeClick();
     }
     testsupport::ScriptedForms& Forms() { return platform.forms; }
-    TreeView& Tree() { return form->tvACT; }
-    ListView& List() { return form->lvACT; }
+    TreeView& Tree() { return form.tvACT; }
+    ListView& List() { return form.lvACT; }
     // One column's cells from top to bottom (0 = row text).
     Strings Column(std::int32_t column0) const {
         Strings cells;
-        for (std::int32_t r = 1; r <= form->lvACT.RowCount(); ++r) {
-            cells.push_back(form->lvACT.CellText(r, column0));
+        for (std::int32_t r = 1; r <= form.lvACT.RowCount(); ++r) {
+            cells.push_back(form.lvACT.CellText(r, column0));
         }
         return cells;
     }
@@ -116,7 +112,7 @@ public:
     TempFolder folder;
     NullPlatform platform;
     StatusRecorder status;
-    std::unique_ptr<app::frmHaupt> form;
+    app::frmHaupt form = platform.MainForm();
 };
 
 } // namespace veltrano::testsupport

@@ -22,7 +22,7 @@ protected:
         return formats;
     }
     int SortImage() const { return list.ColumnHeader(list.SortKey() + 1).headerImage; }
-    void ClickHeader(int column) { w.form->OnColumnClick(column); }
+    void ClickHeader(int column) { w.form.OnColumnClick(column); }
 
     DetailWindow w;
     ListView& list = w.List();
@@ -68,7 +68,6 @@ TEST_F(ListSortTest, UnsortedListsSortOnAClickInsideTheirColumns) {
     ClickHeader(0);
     ClickHeader(6);
     EXPECT_FALSE(list.Sorted());
-    EXPECT_EQ(list.SortKey(), 0);
     ClickHeader(3);
     ClickHeader(3); // Access descending
     EXPECT_EQ(w.Column(0), (Strings{"Dana", "Chris"}));
