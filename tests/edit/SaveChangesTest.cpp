@@ -314,7 +314,6 @@ TEST_F(SaveChangesTest, RefusedWhileActHasThisDatabaseOpenInAnyLetterCase) {
     Save();
     ExpectNothingSaved({{"Please close ACT! database before you save changed data.", 64, ""}},
                        Outcome::Refused);
-    EXPECT_EQ(status.texts, (Texts{"Opening current ACT! database...", ""})); // nothing opened
     EXPECT_EQ(application.use_count(), 1) << "the application object was kept";
 
     application->Returns("GetOpenDBName", (folder.Path() / "Other.dbf").string());

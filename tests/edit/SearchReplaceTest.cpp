@@ -129,6 +129,7 @@ TEST_F(SearchReplaceTest, CancelledPromptsOnePassTagOfTheLastReplacementAndMarks
     EXPECT_EQ(form.LastSearchText, "n");
     EXPECT_TRUE(Replace("zzz", "y").empty()); // takes the mark away, keeps text and Tag
     EXPECT_EQ(State(1, kEntry), CellState("baaNaaNaa", false, "baanaanaa"));
+    EXPECT_EQ(edit::ReplaceOccurrences("aaaa", "aa", "b"), "bb"); // left to right, no overlap
 }
 
 TEST_F(SearchReplaceTest, SearchAgainRepeatsTheLastTextAndThePanelNotesWhatHappened) {
@@ -162,11 +163,6 @@ TEST_F(SearchReplaceTest, SearchAgainRepeatsTheLastTextAndThePanelNotesWhatHappe
     EXPECT_EQ(panel(), "0 cells replaced");
     form.OnButtonClick("CopyTable"); // any later command ends the note
     EXPECT_EQ(panel(), "x.dbf: 1 fields");
-}
-
-TEST(ReplaceOccurrences, LeftToRightWithoutOverlapInOnePass) {
-    EXPECT_EQ(edit::ReplaceOccurrences("aaaa", "aa", "b"), "bb");
-    EXPECT_EQ(edit::ReplaceOccurrences("abc", "abc", "d"), "d");
 }
 
 } // namespace
