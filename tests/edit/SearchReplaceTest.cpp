@@ -59,24 +59,22 @@ protected:
     controls::ListView& list = form.lvACT;
 };
 
-class SearchTest : public SearchReplaceTest {
-protected:
-    SearchTest() {
-        Fill({{"A", "x.exe", ""},
-              {"B", "", ""},
-              {"C", "other", "run x.exe"},
-              {"D", "x.exe", "x.exe"},
-              {"E", "", ""}});
-    }
-};
-
-TEST_F(SearchTest, StartsAfterTheSelectedRowAndWalksFromHitToHitWithoutWrappingCaseSensitive) {
+TEST_F(SearchReplaceTest, SearchWalksFromHitToHitAfterTheSelectedRowAndClearsTheMarksItPasses) {
+    Fill({{"A", "x.exe", ""},
+          {"B", "", ""},
+          {"C", "other", "run x.exe"},
+          {"D", "x.exe", "x.exe"},
+          {"E", "", ""}});
     form.LastSearchText = "before";
+    list.SetSubItemBold(3, kEntry, true);
+    list.SetSubItemBold(4, kExit, true);
     list.SetSelectedItem(1);
     EXPECT_EQ(Search("x.exe"), 3);
+    EXPECT_EQ(State(3, kEntry), CellState("other", false, "")); // examined, no hit: mark gone
     EXPECT_EQ(Search("x.exe"), 4);
-    EXPECT_EQ(Search("x.exe"), 4); // nothing after row 4, no wrap to row 1
-    list.SetSelectedItem(0);       // without a selection from the first row
+    EXPECT_TRUE(Cell(4, kExit).bold); // not examined after the Entry hit
+    EXPECT_EQ(Search("x.exe"), 4);    // nothing after row 4, no wrap to row 1
+    list.SetSelectedItem(0);          // without a selection from the first row
     EXPECT_EQ(Search("x.exe"), 1);
     EXPECT_EQ(Search("X.EXE"), 1); // a miss leaves the selection
     EXPECT_EQ(Search(""), 1);      // so does a cancelled prompt, which keeps the last text
@@ -84,17 +82,6 @@ TEST_F(SearchTest, StartsAfterTheSelectedRowAndWalksFromHitToHitWithoutWrappingC
     EXPECT_EQ(Forms().Focus(), "lvACT");
     EXPECT_EQ(Forms().Inputs()[0], (InputCall{"Suche nach:", "", "before"}));
     EXPECT_EQ(Forms().Inputs()[1].defaultText, "x.exe");
-}
-
-TEST_F(SearchTest, EntryHitStopsBeforeTheExitTriggerAndExitHitClearsTheEntryMark) {
-    list.SetSubItemBold(3, kEntry, true);
-    list.SetSubItemBold(4, kExit, true);
-    list.SetSelectedItem(2);
-    EXPECT_EQ(Search("x.exe"), 3);
-    EXPECT_EQ(State(3, kEntry), CellState("other", false, "")); // examined, no hit: mark gone
-    EXPECT_FALSE(Cell(3, kExit).bold);                          // the hit keeps what it had
-    EXPECT_EQ(Search("x.exe"), 4);
-    EXPECT_TRUE(Cell(4, kExit).bold); // not examined after the Entry hit
 }
 
 TEST_F(SearchReplaceTest, EveryOccurrenceIsReplacedAndTheCellMarkedWithItsFormerText) {
