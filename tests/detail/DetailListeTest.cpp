@@ -62,7 +62,6 @@ TEST(DetailListStates, AFailureWhileFillingLeavesTheWindowReady) {
     w.List().SetListener(nullptr);
     EXPECT_EQ(w.Forms().Messages().size(), 1u); // reported by the window's dispatch
     EXPECT_EQ(w.status.texts, (Strings{"Reading field structures...", ""}));
-    EXPECT_EQ(w.Forms().MousePointers(), (std::vector<int>{forms::vbHourglass, forms::vbDefault}));
     EXPECT_TRUE(w.Tree().Enabled() && w.List().Enabled() && w.form.Toolbar.Enabled());
 }
 

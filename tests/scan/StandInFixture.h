@@ -53,13 +53,6 @@ protected:
         db.Close();
     }
 
-    // The property texts, popup list and items under the field with this key.
-    Texts FieldChildren(std::string_view key) const { return ChildTexts(tree, tree.ByKey(key)); }
-    // The last child of the node with this key (a field's popup list).
-    TreeView::Index LastChild(TreeView::Index node) const {
-        return tree.LastSibling(tree.Child(node));
-    }
-
     testsupport::TempFolder folder_;
     TreeView tree;
     controls::StatusBar status{{"Status"}};
