@@ -14,7 +14,6 @@ TEST(KonstantenArrays, CodesOutsideTheTablesShowTheirNumber) {
     EXPECT_EQ(FeldTypName(15), "String URL");
     EXPECT_EQ(FeldTypName(16), "16");
     EXPECT_EQ(FeldTypName(-1), "-1");
-    EXPECT_EQ(EingabeRegelName(0), "No rules");
     EXPECT_EQ(EingabeRegelName(4), "Unkown");
     EXPECT_EQ(EingabeRegelName(5), "5");
     EXPECT_EQ(EingabeRegelName(-32768), "-32768");

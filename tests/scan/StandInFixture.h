@@ -44,18 +44,20 @@ protected:
         return file;
     }
 
-    // Opens the file, scans it and closes it again, as the command does.
-    void Scan(const std::filesystem::path& file) {
+    // Opens the file, scans it (progress in the second panel) and closes it again.
+    void Scan(const std::filesystem::path& file,
+              ScanEvents::Clock::duration interval = ScanEvents::kDefaultInterval) {
         act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
         db.Open(file.string());
         ASSERT_TRUE(db.IsOpen()) << file;
-        reported = ScanDatabase(db, tree, status.Panels("Status"), forms);
+        reported = ScanDatabase(db, tree, status.Panels("Status"), forms,
+                                &status.Panels("Progress"), interval);
         db.Close();
     }
 
     testsupport::TempFolder folder_;
     TreeView tree;
-    controls::StatusBar status{{"Status"}};
+    controls::StatusBar status{{"Status", "Progress"}};
     testsupport::ScriptedForms forms;
     std::int32_t reported = -1; // failures the last scan reported
 };

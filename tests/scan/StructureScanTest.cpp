@@ -130,14 +130,10 @@ TEST_F(StructureScan, EventsRunAsTheClockSaysWithProgressInTheSecondPanel) {
          {"Status: Reading database structure...", "Status: Closing ACT! database..."}},
     };
     for (const auto& [interval, seen] : cases) {
-        controls::StatusBar bar{{"Status", "Progress"}};
         PanelRecorder recorder;
-        bar.SetListener(&recorder);
-        act::Database db(ole::standin::CreateStandInDatabase([] { return std::string(); }));
-        db.Open(file.string());
-        ScanDatabase(db, tree, bar.Panels("Status"), forms, &bar.Panels("Progress"), interval);
-        bar.SetListener(nullptr);
-        db.Close();
+        status.SetListener(&recorder);
+        Scan(file, interval);
+        status.SetListener(nullptr);
         EXPECT_EQ(recorder.seen, seen);
     }
 }
