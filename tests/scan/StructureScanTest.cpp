@@ -101,15 +101,6 @@ TEST_F(StructureScan, BuildsTheNodeModelThatASecondScanReplaces) {
     EXPECT_EQ(Outline(tree), expected);
 }
 
-// Notes each panel text as it is set; the progress is set only when events run.
-class PanelRecorder final : public controls::StatusBar::Listener {
-public:
-    void PanelTextChanged(const std::string& key, const std::string& text) override {
-        seen.push_back(key + ": " + text);
-    }
-    Texts seen;
-};
-
 TEST_F(StructureScan, EventsRunAsTheClockSaysWithProgressInTheSecondPanel) {
     const auto file = Build([](StandInDatabaseWriter& w) {
         for (std::int16_t id = 1; id <= 3; ++id) {
@@ -128,6 +119,13 @@ TEST_F(StructureScan, EventsRunAsTheClockSaysWithProgressInTheSecondPanel) {
         // Within the interval events run only at the start and the end.
         {std::chrono::hours(1),
          {"Status: Reading database structure...", "Status: Closing ACT! database..."}},
+    };
+    // The progress is set only when events run.
+    struct PanelRecorder final : controls::StatusBar::Listener {
+        void PanelTextChanged(const std::string& key, const std::string& text) override {
+            seen.push_back(key + ": " + text);
+        }
+        Texts seen;
     };
     for (const auto& [interval, seen] : cases) {
         PanelRecorder recorder;

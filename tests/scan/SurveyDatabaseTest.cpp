@@ -24,39 +24,6 @@ using Messages = std::vector<testsupport::MessageCall>;
 using Settings = std::vector<testsupport::SavedSetting>;
 using Texts = std::vector<std::string>;
 
-struct SurveyWindow final : controls::StatusBar::Listener {
-    explicit SurveyWindow(app::Platform platform) : form(platform) {
-        form.Load();
-        form.StatusBar.SetListener(this);
-    }
-    void PanelTextChanged(const std::string& key, const std::string& text) override {
-        if (key == "Status") {
-            statusTexts.push_back(text);
-        }
-    }
-
-    // Only this tree node, and three visited entries so that Back is enabled.
-    void SeedEarlierSurvey() {
-        form.tvACT.Clear();
-        form.tvACT.Add(0, controls::TreeView::tvwLast, "earlier.dbf", "Earlier", "Datenbank");
-        for (std::int32_t node : {1, 2, 3}) {
-            form.History.Add(node);
-        }
-        form.UpdateHistoryButtons();
-    }
-
-    // The closing steps ran: status empty, history cleared, window ready again.
-    bool Closed() {
-        return statusTexts.back().empty() && form.StatusPanel->Text().empty() &&
-               form.History.Count() == 0 && !form.Toolbar.ByKey("Back").enabled &&
-               !form.Toolbar.ByKey("For").enabled && form.tvACT.Enabled() && form.lvACT.Enabled() &&
-               form.Toolbar.Enabled() && form.Forms().MousePointer() == forms::vbDefault;
-    }
-
-    std::vector<std::string> statusTexts;
-    app::frmHaupt form;
-};
-
 // A database named "Team" with a Contact field and one user (by default "Chris", password "pw").
 void WriteLoginDatabase(const std::filesystem::path& file, const std::string& user = "Chris",
                         const std::string& password = "pw") {
@@ -67,9 +34,11 @@ void WriteLoginDatabase(const std::filesystem::path& file, const std::string& us
     db.Commit();
 }
 
-class SurveyDatabaseTest : public ::testing::Test {
+class SurveyDatabaseTest : public ::testing::Test, controls::StatusBar::Listener {
 protected:
     SurveyDatabaseTest() {
+        form.Load();
+        form.StatusBar.SetListener(this);
         WriteLoginDatabase(file);
         platform.objects.database = [this] {
             database = std::make_shared<testsupport::OverridingDispatch>(
@@ -78,21 +47,39 @@ protected:
         };
     }
 
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            statusTexts.push_back(text);
+        }
+    }
+    // Only this tree node, and three visited entries so that Back is enabled.
+    void SeedEarlierSurvey() {
+        form.tvACT.Clear();
+        form.tvACT.Add(0, controls::TreeView::tvwLast, "earlier.dbf", "Earlier", "Datenbank");
+        for (std::int32_t node : {1, 2, 3}) {
+            form.History.Add(node);
+        }
+        form.UpdateHistoryButtons();
+    }
     scan::SurveyOutcome Survey(std::optional<std::string> chosen = {}) {
-        return scan::SurveyDatabase(window.form, chosen);
+        return scan::SurveyDatabase(form, chosen);
     }
     testsupport::ScriptedForms& forms() { return platform.forms; }
     std::string Root() const { return std::string(tree().Text(tree().Root())); }
-    const controls::TreeView& tree() const { return window.form.tvACT; }
+    const controls::TreeView& tree() const { return form.tvACT; }
     testsupport::MessageCall Refused() const {
         return {
             "Login failed.\r\nPlease enter your username and password for\r\nthe ACT! database " +
                 file.string(),
             64, ""};
     }
-    // Every way out of the command ends like this.
+    // Every way out of the command ends like this: status empty, history cleared, window ready.
     void ExpectClosingSteps() {
-        EXPECT_TRUE(window.Closed());
+        EXPECT_TRUE(statusTexts.back().empty() && form.StatusPanel->Text().empty() &&
+                    form.History.Count() == 0 && !form.Toolbar.ByKey("Back").enabled &&
+                    !form.Toolbar.ByKey("For").enabled && form.tvACT.Enabled() &&
+                    form.lvACT.Enabled() && form.Toolbar.Enabled() &&
+                    forms().MousePointer() == forms::vbDefault);
         EXPECT_TRUE(!database || database.use_count() == 1) << "the Database was not released";
         EXPECT_EQ(forms().PendingAnswers(), 0u);
     }
@@ -105,7 +92,8 @@ protected:
     std::filesystem::path file = folder.Path() / "Team.dbf";
     testsupport::NullPlatform platform;
     win32::LinuxComDlg32 comdlg32{platform.forms};
-    SurveyWindow window{
+    std::vector<std::string> statusTexts;
+    app::frmHaupt form{
         {platform.forms, platform.objects, platform.user32, comdlg32, platform.shell32}};
     std::map<std::int32_t, testsupport::OverridingDispatch::Override> overrides;
     std::shared_ptr<testsupport::OverridingDispatch> database;
@@ -116,7 +104,7 @@ TEST_F(SurveyDatabaseTest, ChosenFileIsOpenedLoggedInScannedAndClosed) {
     forms().QueueLogin(LoginAnswer{"Chris", "pw"});
     EXPECT_EQ(Survey(), scan::SurveyOutcome::Read);
     const std::string opening = "Opening ACT! database " + file.string() + "...";
-    EXPECT_EQ(window.statusTexts,
+    EXPECT_EQ(statusTexts,
               (Texts{"Opening current ACT! database...", "Open ACT! database", opening,
                      "ACT! login", "Validating ACT! user Chris...", "Reading database structure...",
                      "Closing ACT! database...", ""}));
@@ -145,13 +133,13 @@ TEST_F(SurveyDatabaseTest, BlankNameAsksAgainAndBlanksAroundANameAreKeptSavedAnd
                                                  {"Veltrano", "options", "userpassword", " pw"}}));
     // The dialog shows what was typed last, not the stored values again.
     EXPECT_EQ(forms().LoginsShown()[2].Username, "   ");
-    EXPECT_THAT(window.statusTexts, ::testing::Contains("Validating ACT! user  Chris ..."));
+    EXPECT_THAT(statusTexts, ::testing::Contains("Validating ACT! user  Chris ..."));
 }
 
 TEST_F(SurveyDatabaseTest, RefusedLoginKeepsTheRefusedValuesAndGoesOnIfTheDatabaseOpened) {
     forms().Settings().Save("Veltrano", "options", "username", "Chris");
     forms().Settings().Save("Veltrano", "options", "userpassword", "old");
-    window.SeedEarlierSurvey();
+    SeedEarlierSurvey();
     forms().QueueLogin(LoginAnswer{{}, "wrong"});
     forms().QueueLogin([](forms::LoginFormState&) {}); // closed by its frame: nothing changes
     Survey(file.string());
@@ -180,7 +168,7 @@ TEST_F(SurveyDatabaseTest, RefusedLoginKeepsTheRefusedValuesAndGoesOnIfTheDataba
 TEST_F(SurveyDatabaseTest, CancelAtEitherDialogKeepsTheTreeButEndsTheRunCleanly) {
     for (const bool atLogin : {false, true}) {
         SCOPED_TRACE(atLogin ? "login dialog" : "file dialog");
-        window.SeedEarlierSurvey();
+        SeedEarlierSurvey();
         forms().QueueFileDialog(atLogin ? forms::FileDialogAnswer(Texts{file.string()})
                                         : std::nullopt);
         if (atLogin) {
@@ -213,7 +201,7 @@ TEST_F(SurveyDatabaseTest, FailuresAreReportedAndTheClosingStepsStillRun) {
     // A file that is no database is reported, and not closed.
     const auto notes = folder.Path() / "notes.dbf";
     std::ofstream(notes) << "not an ACT! database\n";
-    window.SeedEarlierSurvey();
+    SeedEarlierSurvey();
     EXPECT_EQ(Survey(notes.string()), scan::SurveyOutcome::NotOpened);
     ExpectEarlierTreeKept();
     ExpectClosingSteps();
