@@ -1,8 +1,8 @@
 #pragma once
 
 // A fake ACT! application object: every call by name is logged as "object.Member(args)", with
-// arguments as "text", 25 (Integer), 25& (Long), True, Empty; answers come from per-member
-// functions (Empty when none is set).
+// arguments as "text", 25 (Integer), 25& (Long), True; answers come from per-member functions
+// (Empty when none is set).
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/Dispatch.h"
@@ -19,9 +19,6 @@ using CallLog = std::vector<std::string>;
 
 inline std::string ArgumentText(const ole::Variant& value) {
     switch (value.GetType()) {
-    case ole::Variant::Type::Empty:
-    case ole::Variant::Type::Object:
-        return ole::TypeName(value.GetType());
     case ole::Variant::Type::Long:
         return value.ToText() + "&";
     case ole::Variant::Type::String:
