@@ -65,27 +65,23 @@ TEST(ListView, SelectionFollowsItsRow) {
     EXPECT_EQ(ErrorOf([&] { list.SetSelectedItem(1); }), 35600);
 }
 
-// Texts and marks of cells are read back by the Search and Replace tests.
-TEST(ListView, SubItemsAreBoundedAndNewColumnsStartEmpty) {
+// Texts and marks of cells are read back by the Search and Replace tests, header formats by the
+// detail list's sort.
+TEST(ListView, BoundsKeysAndNewColumnsStartingEmpty) {
     ListView list = ThreeColumns({{"row", "", "Entry"}});
     for (int sub : {0, 3, -1}) {
         EXPECT_EQ(ErrorOf([&] { list.SetSubItemText(1, sub, "x"); }), 380) << sub;
     }
     EXPECT_EQ(ErrorOf([&] { list.GetSubItem(2, 1); }), 35600);
-    list.ColumnHeadersClear();
-    for (const char* name : {"A", "B", "C"}) {
-        list.ColumnHeadersAdd("", name);
-    }
-    EXPECT_EQ(list.CellText(1, 2), "");
-}
-
-TEST(ListView, ColumnsAndHeaderItems) {
-    ListView list = ThreeColumns();
     EXPECT_EQ(list.ColumnIndexByKey("Type"), 3);
     EXPECT_EQ(ErrorOf([&] { list.ColumnIndexByKey("type"); }), 35601);
     EXPECT_EQ(ErrorOf([&] { list.ColumnHeadersAdd("ID", "again"); }), 35602);
     EXPECT_EQ(ErrorOf([&] { list.ColumnHeader(4); }), 35600);
     EXPECT_EQ(ErrorOf([&] { list.SetColumnAlignment(1, ListView::lvwColumnRight); }), 380);
-    // The header item counts columns from 0; its formats are checked by the detail list's sort.
-    EXPECT_EQ(ErrorOf([&] { list.SetHeaderItem(3, 0, 0); }), 35600);
+    EXPECT_EQ(ErrorOf([&] { list.SetHeaderItem(3, 0, 0); }), 35600); // counts from 0
+    list.ColumnHeadersClear();
+    for (const char* name : {"A", "B", "C"}) {
+        list.ColumnHeadersAdd("", name);
+    }
+    EXPECT_EQ(list.CellText(1, 2), "");
 }
