@@ -132,21 +132,6 @@ TEST_F(ACTApplicationTest, UniqueIdsArePaddedToTwelveCharacters) {
     EXPECT_TRUE(fake.AllReleased());
 }
 
-TEST_F(ACTApplicationTest, GroupExistReadsOneRecordMoreThanTheCountWithoutAMatch) {
-    std::vector<std::string> names{"Buyers", "Sales", "Staff"};
-    std::size_t position = 0;
-    fake.group->Returns("GetCount", std::int32_t{3});
-    fake.group->answers["MoveFirst"] = [&](auto) { return position = 0, ole::Variant(); };
-    fake.group->answers["MoveNext"] = [&](auto) {
-        return position = std::min(position + 1, names.size() - 1), ole::Variant();
-    };
-    fake.group->answers["getfield"] = [&](auto) { return ole::Variant(names[position]); };
-
-    // Finding a group is checked on the stand-in's file.
-    EXPECT_FALSE(application.GroupExist("sales"));
-    EXPECT_EQ(std::count(Log().begin(), Log().end(), "group.getfield(25)"), 4);
-}
-
 TEST_F(ACTApplicationTest, SearchIdsAreJoinedWithProgressText) {
     std::vector<std::string> ids{"A1          ", "B2          ", "C3          "};
     std::size_t position = 0;

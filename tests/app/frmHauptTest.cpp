@@ -18,10 +18,6 @@ protected:
         commands.Search = [this](frmHaupt&) { ran.push_back("Search"); };
         commands.Replace = [this](frmHaupt&) { ran.push_back("Replace"); };
         commands.Save = [this](frmHaupt&) { ran.push_back("Save"); };
-        commands.NodeClick = [this](frmHaupt& f) {
-            ran.push_back("NodeClick " + std::to_string(f.tvACT.SelectedItem()));
-            f.SetListSource(f.tvACT.SelectedItem());
-        };
         commands.SurveyDatabase = [this](frmHaupt&) { ran.push_back("SurveyDatabase"); };
         form = std::make_unique<frmHaupt>(platform.Get(), commands);
         form->Load();
@@ -71,43 +67,28 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
     EXPECT_TRUE(ran.empty());
 }
 
-// The panel texts are checked by the Search again test, the box's answers by the Qt window's.
-TEST_F(frmHauptTest, UnsavedMarksAreDroppedOnlyWhenTheUserAgrees) {
-    const auto db = Node(0, "x", "Datenbank");
-    const auto fields = Node(db, "Fields", "Felder");
-    const auto table = Node(db, "Contact", "Tabelle");
-    form->tvACT.SetSelected(fields);
-    form->OnNodeClick();
+// The tree going back on No and on by Yes is checked by the Qt window's test; the panel texts by
+// the Search again test.
+TEST_F(frmHauptTest, UnsavedMarksAskBeforeASurveyAndBeforeClosing) {
+    const auto fields = Node(Node(0, "x", "Datenbank"), "Fields", "Felder");
+    form->SetListSource(fields);
     for (int c = 0; c < 8; ++c) {
         form->lvACT.ColumnHeadersAdd("", "");
     }
     form->lvACT.ListItemsAdd("", "Company");
     form->lvACT.SetSubItemBold(1, 6, true);
     form->lvACT.SetSubItemBold(1, 7, true);
-    ran.clear();
-
-    // No: the tree goes back to the list's node, and no command runs.
+    for (const int answer : {forms::vbNo, forms::vbYes}) {
+        platform.forms.QueueMsgBoxResult(answer);
+        form->OnButtonClick("SurveyDatabase");
+        platform.forms.QueueMsgBoxResult(answer);
+        EXPECT_EQ(form->QueryUnload(), answer == forms::vbYes);
+    }
+    EXPECT_EQ(ran, std::vector<std::string>{"SurveyDatabase"});
     const testsupport::MessageCall question{
         "2 changes have not been saved. Discard them?",
         forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2, ""};
-    form->tvACT.SetSelected(table);
-    platform.forms.QueueMsgBoxResult(forms::vbNo);
-    form->OnNodeClick();
-    EXPECT_EQ(form->tvACT.SelectedItem(), fields);
-    platform.forms.QueueMsgBoxResult(forms::vbNo);
-    form->OnButtonClick("SurveyDatabase");
-    platform.forms.QueueMsgBoxResult(forms::vbNo);
-    EXPECT_FALSE(form->QueryUnload());
-    EXPECT_TRUE(ran.empty());
-    EXPECT_EQ(platform.forms.Messages(), std::vector<testsupport::MessageCall>(3, question));
-
-    // Yes: the command goes on, and its new list has no marks to ask about.
-    form->tvACT.SetSelected(table);
-    platform.forms.QueueMsgBoxResult(forms::vbYes);
-    form->OnNodeClick();
-    EXPECT_EQ(ran, std::vector<std::string>{"NodeClick " + std::to_string(table)});
-    EXPECT_TRUE(form->QueryUnload());
-    EXPECT_EQ(platform.forms.Messages().size(), 4u);
+    EXPECT_EQ(platform.forms.Messages(), std::vector<testsupport::MessageCall>(4, question));
 }
 
 // The report's layout is checked by the Survey Database and Save tests.
