@@ -45,18 +45,16 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
             form->OnButtonClick(key);
         }
     };
-    clickAll(); // empty tree
+    clickAll(); // no list shown yet
     const auto db = Node(0, "x", "Datenbank");
     const auto fields = Node(db, "Fields", "Felder");
-    clickAll(); // nothing selected
-    form->tvACT.SetSelected(db);
-    clickAll(); // not a Felder node
+    form->SetListSource(db);
     form->tvACT.SetSelected(fields);
-    clickAll(); // selected, but its list was never built
+    clickAll(); // the list shown decides, not the tree's selection
     EXPECT_TRUE(ran.empty());
 
     form->SetListSource(fields);
-    form->tvACT.SetSelected(db); // the tree moved on; the list shown is still the Fields list
+    form->tvACT.SetSelected(db);
     clickAll();
     EXPECT_EQ(ran, (std::vector<std::string>{"Search", "Replace", "Save"}));
 
