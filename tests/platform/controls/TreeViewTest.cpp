@@ -65,20 +65,6 @@ TEST(TreeView, SiblingPlacementKeepsRowsAndChildAtRight) {
     EXPECT_EQ(tree.Row(q), 1);
 }
 
-TEST(TreeView, TextsTakenFromTheTreeSurviveItsGrowth) {
-    TreeView tree;
-    const auto first = tree.Add(0, 0, "k0", "a text longer than any short-string buffer");
-    for (int i = 1; i < 2000; ++i) {
-        const auto n = tree.Add(first, TreeView::tvwChild, "", tree.Text(first));
-        ASSERT_EQ(tree.Text(n), tree.Text(first));
-    }
-    tree.SetText(first, "short");
-    tree.SetText(first, std::string(100, 'x'));
-    tree.SetText(2, tree.Text(first).substr(10));
-    EXPECT_EQ(tree.Text(2), std::string(90, 'x'));
-    EXPECT_EQ(tree.Text(3), "a text longer than any short-string buffer");
-}
-
 // Texts filling a chunk to its end, crossing into the next and longer than a chunk.
 TEST(TreeView, TextsOfEveryLengthAreKeptInChunksWithLittleUnused) {
     TreeView tree;
@@ -100,18 +86,28 @@ TEST(TreeView, TextsOfEveryLengthAreKeptInChunksWithLittleUnused) {
     EXPECT_LE(tree.MemoryUsage(), bytes + 2 * 65536 + 1024 * 64 + 8192);
 }
 
-// More nodes than a 16-bit index holds. Indices starting again at 1: the frmHaupt tests.
-TEST(TreeView, ClearResetsABigTree) {
+// More nodes than a 16-bit index holds, each with a text taken from the tree while it grows.
+// Indices starting again at 1 after Clear: the frmHaupt tests.
+TEST(TreeView, ABigTreeKeepsTextsTakenFromItselfAndClearResetsIt) {
     TreeView tree;
-    for (int i = 0; i < 40000; ++i) {
-        tree.Add(0, 0, "key " + std::to_string(i), "node");
+    const auto first = tree.Add(0, 0, "k0", "a text longer than any short-string buffer");
+    for (int i = 1; i < 40000; ++i) {
+        const auto n =
+            tree.Add(first, TreeView::tvwChild, "k" + std::to_string(i), tree.Text(first));
+        ASSERT_EQ(tree.Text(n), tree.Text(first));
     }
-    EXPECT_EQ(tree.ByKey("key 39999"), 40000);
-    EXPECT_EQ(tree.ChildAt(0, 39999), 40000);
+    EXPECT_EQ(tree.ByKey("k39999"), 40000);
+    EXPECT_EQ(tree.ChildAt(first, 39998), 40000);
+    tree.SetText(first, "short");
+    tree.SetText(first, std::string(100, 'x'));
+    tree.SetText(2, tree.Text(first).substr(10));
+    EXPECT_EQ(tree.Text(2), std::string(90, 'x'));
+    EXPECT_EQ(tree.Text(3), "a text longer than any short-string buffer");
+
     tree.SetSelected(7);
     const auto filled = tree.MemoryUsage();
     tree.Clear();
-    EXPECT_EQ((std::vector{tree.Count(), tree.SelectedItem(), tree.Root(), tree.Find("key 7")}),
+    EXPECT_EQ((std::vector{tree.Count(), tree.SelectedItem(), tree.Root(), tree.Find("k7")}),
               std::vector(4, 0));
     EXPECT_LT(tree.MemoryUsage(), filled / 10);
 }
