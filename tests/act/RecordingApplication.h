@@ -65,7 +65,7 @@ private:
 };
 
 // The application with its views collection and three views: Views.GetActive answers "active",
-// Views.Create(1, ...) "contact" (Type 1), Create(3, ...) "group" (Type 3).
+// Views.Create(1, ...) "contact", Create(3, ...) "group".
 struct RecordingApplication {
     CallLog log;
     std::shared_ptr<RecordingObject> app = std::make_shared<RecordingObject>("app", log);
@@ -85,8 +85,6 @@ struct RecordingApplication {
         views->answers["Create"] = [this](std::span<const ole::Variant> args) {
             return ole::Variant(ole::DispatchPtr(args[0].AsLong() == 3 ? group : contact));
         };
-        contact->Returns("Type", std::int32_t{1});
-        group->Returns("Type", std::int32_t{3});
     }
 
     // True when nothing but this fixture holds an object.
