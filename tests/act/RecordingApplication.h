@@ -7,6 +7,8 @@
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/Dispatch.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -89,12 +91,8 @@ struct RecordingApplication {
 
     // True when nothing but this fixture holds an object.
     bool AllReleased() const {
-        for (const auto* object : {&app, &views, &active, &contact, &group}) {
-            if (object->use_count() != 1) {
-                return false;
-            }
-        }
-        return true;
+        return std::ranges::all_of(std::array{&app, &views, &active, &contact, &group},
+                                   [](const auto* object) { return object->use_count() == 1; });
     }
 };
 

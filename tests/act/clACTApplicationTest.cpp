@@ -9,7 +9,6 @@
 namespace veltrano::act {
 namespace {
 
-using testsupport::CallLog;
 using testsupport::MessageCall;
 using Messages = std::vector<MessageCall>;
 
@@ -34,8 +33,6 @@ protected:
     testsupport::ScriptedWindows windows;
     testsupport::ScriptedForms forms;
     clACTApplication application{factory, windows, forms};
-
-    const CallLog& Log() const { return fake.log; }
 };
 
 // Every member connects the same way; these stand for the application's, the views' and those
@@ -50,7 +47,7 @@ TEST_F(ACTApplicationTest, WithoutTheApplicationMembersGiveTheirFailureValuesSil
     EXPECT_EQ(application.ACTDatenbank(), "");
     EXPECT_EQ(application.AktuelleFeldID(), 0);
     application.ExecuteMenuCommand(7);
-    EXPECT_TRUE(Log().empty());
+    EXPECT_TRUE(fake.log.empty());
     EXPECT_TRUE(forms.Messages().empty());
 }
 
@@ -66,7 +63,7 @@ TEST_F(ACTApplicationTest, FailuresAndRefusalsAreReportedInTheMembersLayouts) {
     application.ExecuteMenuCommand(1234);
     fake.group->Returns("AddNew", false);
     EXPECT_FALSE(application.AddGroup("New"));
-    EXPECT_EQ(Log().back(), "group.AddNew()"); // the name never goes into the current group
+    EXPECT_EQ(fake.log.back(), "group.AddNew()"); // the name never goes into the current group
     fake.app->Fails("Views", ole::errors::kRpcCallRejected, "busy");
     EXPECT_EQ(application.AktuellerViewTyp(), -1);
     fake.app->Fails("Views", 438, "Object doesn't support this property or method");
@@ -93,13 +90,13 @@ TEST_F(ACTApplicationTest, CurrentIdsAndFieldValuesFollowTheViewType) {
     fake.active->Returns("Type", std::int32_t{1});
     EXPECT_FALSE(application.setFeldwert(25, "Sales", 3, false));
     EXPECT_TRUE(application.setFeldwert(25, "Sales", 3, true));
-    EXPECT_EQ(Log().back(), "group.setfield(25&,\"Sales\")");
+    EXPECT_EQ(fake.log.back(), "group.setfield(25&,\"Sales\")");
 
     // A view type that is neither contact nor group is reported; the contact view is used.
     fake.active->Returns("getfield", "Acme");
     EXPECT_TRUE(application.setFeldwert(5, "x", 7, false));
     EXPECT_EQ(application.getFeldwert(5, 0, false), "Acme");
-    EXPECT_EQ(Log().back(), "active.getfield(5&)");
+    EXPECT_EQ(fake.log.back(), "active.getfield(5&)");
     EXPECT_EQ(
         forms.Messages(),
         (Messages{Warning(" - setFeldwert\r\nFalscher ACTViewTyp (7). Es wird Kontakt benutzt."),
@@ -119,10 +116,10 @@ TEST_F(ACTApplicationTest, UniqueIdsArePaddedToTwelveCharacters) {
     } catch (const ole::AutomationError& error) {
         EXPECT_EQ(error.Number(), ole::errors::kInvalidProcedureCall);
     }
-    EXPECT_TRUE(Log().empty());
+    EXPECT_TRUE(fake.log.empty());
     // Twelve characters go as they are: the stand-in's IDs in its run test.
     EXPECT_TRUE(application.gehezuKonatkt("ABC"));
-    EXPECT_EQ(Log().back(), "contact.GoTo(\"ABC         \")");
+    EXPECT_EQ(fake.log.back(), "contact.GoTo(\"ABC         \")");
 }
 
 // The IDs joined are checked on the stand-in's file.

@@ -3,17 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace veltrano::act::modACTHandle {
 namespace {
 
 using testsupport::ScriptedWindow;
-
-struct SearchCase {
-    std::vector<ScriptedWindow> windows;
-    std::string classPattern;
-    std::string captionPattern;
-    win32::HWND found;
-};
 
 TEST(FindTopWindowTest, FindsTheLastVisibleMatchOfClassAndCaption) {
     const std::string filler(46, 'x');
@@ -25,7 +20,8 @@ TEST(FindTopWindowTest, FindsTheLastVisibleMatchOfClassAndCaption) {
                                            {11, "act", "ACT! - second"},
                                            {12, "other", "ACT! - third"},
                                            {13, "act", "no match"}};
-    const SearchCase cases[] = {
+    // Windows, class and caption patterns, and the window found.
+    const std::tuple<std::vector<ScriptedWindow>, std::string, std::string, win32::HWND> cases[] = {
         {lowerAndMixed, "act", "ACT!", 0},
         // An empty caption reads as "NoText" (exactly so in the Windows user32 test).
         {{{5, "actframe", ""}}, "act", "Text", 5},
@@ -42,11 +38,10 @@ TEST(FindTopWindowTest, FindsTheLastVisibleMatchOfClassAndCaption) {
         {{{4, std::string(252, 'x') + "ACT", "ACT!"}}, "act", "ACT!", 4},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [windows, classPattern, captionPattern, found] = cases[i];
         testsupport::ScriptedWindows user32;
-        user32.windows = cases[i].windows;
-        EXPECT_EQ(FindTopWindow(user32, cases[i].classPattern, cases[i].captionPattern),
-                  cases[i].found)
-            << "case " << i;
+        user32.windows = windows;
+        EXPECT_EQ(FindTopWindow(user32, classPattern, captionPattern), found) << "case " << i;
     }
 }
 
