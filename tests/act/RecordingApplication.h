@@ -1,12 +1,14 @@
 #pragma once
 
 // A fake ACT! application object: every call by name is logged as "object.Member(args)", with
-// arguments as "text", 25 (Integer), 25& (Long), True, Empty; answers come from per-member
-// functions (Empty when none is set).
+// arguments as "text", 25 (Integer), 25& (Long), True; answers come from per-member functions
+// (Empty when none is set).
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/Dispatch.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,9 +21,6 @@ using CallLog = std::vector<std::string>;
 
 inline std::string ArgumentText(const ole::Variant& value) {
     switch (value.GetType()) {
-    case ole::Variant::Type::Empty:
-    case ole::Variant::Type::Object:
-        return ole::TypeName(value.GetType());
     case ole::Variant::Type::Long:
         return value.ToText() + "&";
     case ole::Variant::Type::String:
@@ -68,7 +67,7 @@ private:
 };
 
 // The application with its views collection and three views: Views.GetActive answers "active",
-// Views.Create(1, ...) "contact" (Type 1), Create(3, ...) "group" (Type 3).
+// Views.Create(1, ...) "contact", Create(3, ...) "group".
 struct RecordingApplication {
     CallLog log;
     std::shared_ptr<RecordingObject> app = std::make_shared<RecordingObject>("app", log);
@@ -88,18 +87,12 @@ struct RecordingApplication {
         views->answers["Create"] = [this](std::span<const ole::Variant> args) {
             return ole::Variant(ole::DispatchPtr(args[0].AsLong() == 3 ? group : contact));
         };
-        contact->Returns("Type", std::int32_t{1});
-        group->Returns("Type", std::int32_t{3});
     }
 
     // True when nothing but this fixture holds an object.
     bool AllReleased() const {
-        for (const auto* object : {&app, &views, &active, &contact, &group}) {
-            if (object->use_count() != 1) {
-                return false;
-            }
-        }
-        return true;
+        return std::ranges::all_of(std::array{&app, &views, &active, &contact, &group},
+                                   [](const auto* object) { return object->use_count() == 1; });
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // A shell that records every launch and answers with `value`. Extended launches above 32 get
-// process handles that run until Finish; `fail` makes ShellExecuteA throw.
+// process handles that run until closed; `fail` makes ShellExecuteA throw.
 
 #include "platform/win32/Shell32.h"
 
@@ -32,8 +32,6 @@ public:
     std::vector<ShellCall> calls;
     std::map<std::int32_t, bool> running; // open handles
     std::set<std::int32_t> closed;
-
-    void Finish(std::int32_t handle) { running.at(handle) = false; }
 
     std::int32_t ShellExecuteA(std::int32_t hwnd, const std::optional<std::string>& verb,
                                const std::string& file,

@@ -25,45 +25,33 @@ TEST_F(clShellExecuteTest, ResultCodeMapsSuccessToMinusOne) {
     }
 }
 
+// Mail and web addresses and documents reach the opener in LinuxShell32Test, which sees no verbs
+// and show styles: these are the ones that differ.
 TEST_F(clShellExecuteTest, EachOperationMakesItsShellCall) {
     launcher.Explore(1, "/f");
-    launcher.LaunchEmail(1, "someone");
     launcher.LaunchFolder(1, "/f", 3);
-    launcher.LaunchURL(1, "https://example.org/");
     launcher.PrintDocument(1, "d.txt");
-    launcher.LaunchDocument(1, "d.txt", "/start");
     launcher.LaunchProgram(1, "/bin/prog", "-x y", "/start", 1);
     const auto none = std::nullopt;
     const std::vector<ShellCall> expected = {
         {1, "explore", "/f", none, none, 10, false},
-        {1, none, "mailto:someone", none, none, 10, false},
         {1, "open", "/f", none, none, 3, false},
-        {1, none, "https://example.org/", none, none, 10, false},
         {1, "print", "d.txt", none, none, 0, false},
-        {1, "Open", "d.txt", "", "/start", 10, true},
         {1, "Open", "/bin/prog", "-x y", "/start", 1, true},
     };
     EXPECT_EQ(shell.calls, expected);
 }
 
+// Following a real process is checked by the Linux shell's tests; here the handles' release.
 TEST_F(clShellExecuteTest, ExtendedLaunchIsKeptUntilTheNextOperationOrTheEnd) {
-    EXPECT_FALSE(launcher.StillExecuting());
     launcher.LaunchProgram(1, "/bin/prog");
-    EXPECT_EQ(launcher.LastInstance(), 42);
     const std::int32_t first = launcher.LastProcess();
-    EXPECT_NE(first, 0);
-    EXPECT_TRUE(launcher.StillExecuting());
-    shell.Finish(first);
-    EXPECT_FALSE(launcher.StillExecuting());
-
     launcher.LaunchDocument(1, "d.txt", "");
     EXPECT_TRUE(shell.closed.contains(first)); // the replaced handle is released
-    EXPECT_TRUE(launcher.StillExecuting());
     const std::int32_t second = launcher.LastProcess();
     launcher.LaunchURL(1, "https://example.org/");
     EXPECT_TRUE(shell.closed.contains(second));
     EXPECT_EQ(launcher.LastInstance() | launcher.LastProcess(), 0);
-    EXPECT_FALSE(launcher.StillExecuting());
 
     {
         clShellExecute another(shell, forms);

@@ -19,22 +19,10 @@ TEST(TreeFindTest, WalksInDisplayOrderBothWaysAndWraps) {
     tree.Add(4, TreeView::tvwPrevious, {}, "Chris", {});
     constexpr auto F = FindDirection::Forward;
     constexpr auto B = FindDirection::Backward;
-    const struct {
-        const char* text;
-        TreeView::Index from;
-        FindDirection direction;
-        bool includeFrom;
-        TreeView::Index expected;
-    } cases[] = {
-        {"c", 3, F, false, 7},     // Chris, added last, comes before Company
-        {"co", 4, B, false, 3},    // backwards past Chris
-        {"users", 1, B, false, 6}, // before the first: round to the last
-        {"group", 99, F, true, 5}, // an unknown start is the tree's start
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FindNodeContaining(tree, c.text, c.from, c.direction, c.includeFrom), c.expected)
-            << c.text << " from " << c.from;
-    }
+    EXPECT_EQ(FindNodeContaining(tree, "c", 3, F, false), 7);  // Chris, added last, before Company
+    EXPECT_EQ(FindNodeContaining(tree, "co", 4, B, false), 3); // backwards past Chris
+    EXPECT_EQ(FindNodeContaining(tree, "users", 1, B, false), 6); // before the first: the last
+    EXPECT_EQ(FindNodeContaining(tree, "group", 99, F, true), 5); // unknown start: the tree's start
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-using veltrano::controls::ControlError;
 using veltrano::controls::TreeView;
 
 namespace {
@@ -26,20 +25,10 @@ TEST(TreeView, IndicesKeysAndErrors) {
     TreeView tree;
     const auto db = tree.Add(0, TreeView::tvwChild, "/data/x.dbf", "x", "Datenbank");
     const auto tables = tree.Add(db, TreeView::tvwChild, "", "Tables", "Tabellen");
-    const auto field = tree.Add(tables, TreeView::tvwChild, "Contact 25", "Company", "Feld");
+    tree.Add(tables, TreeView::tvwChild, "Contact 25", "Company", "Feld");
     tree.Add(tables, TreeView::tvwChild, "", "unkeyed");
-    EXPECT_EQ(field, 3);
-    EXPECT_EQ(tree.ByKey("Contact 25"), field);
-    EXPECT_EQ(tree.Find("contact 25"), 0);
-    EXPECT_EQ(tree.Parent(field), tables);
-
-    try {
-        tree.Add(db, TreeView::tvwChild, "Contact 25", "again");
-        FAIL() << "duplicate key accepted";
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.Number(), 35602);
-        EXPECT_EQ(e.Description(), "Key is not unique in collection");
-    }
+    EXPECT_EQ(tree.Find("contact 25"), 0); // keys match exactly; found ones: the scan tests
+    EXPECT_EQ(ErrorOf([&] { tree.Add(db, TreeView::tvwChild, "Contact 25", "again"); }), 35602);
     EXPECT_EQ(tree.Count(), 4);
     for (TreeView::Index bad : {0, 5}) {
         EXPECT_EQ(ErrorOf([&] { tree.Text(bad); }), 35600) << bad;
@@ -49,6 +38,7 @@ TEST(TreeView, IndicesKeysAndErrors) {
     EXPECT_EQ(ErrorOf([&] { tree.ByKey("Group 25"); }), 35601);
 }
 
+// Rows, counts and siblings of placed nodes are re-read through the Qt tree model's tester.
 TEST(TreeView, SiblingPlacementKeepsRowsAndChildAtRight) {
     TreeView tree;
     const auto p = tree.Add(0, 0, "", "P");
@@ -59,10 +49,6 @@ TEST(TreeView, SiblingPlacementKeepsRowsAndChildAtRight) {
     const auto e = tree.Add(d, TreeView::tvwNext, "", "e");
     tree.Add(a, TreeView::tvwPrevious, "", "0");
     EXPECT_EQ(TextsOf(tree, p), "0 a b c d e ");
-    EXPECT_EQ(tree.Children(p), 6);
-    EXPECT_EQ(tree.FirstSibling(c), 7);
-    EXPECT_EQ(tree.LastSibling(a), e);
-    EXPECT_EQ(tree.Previous(c), b);
     EXPECT_EQ((std::vector{tree.Next(e), tree.ChildAt(p, 6), tree.ChildAt(p, -1)}),
               std::vector(3, 0));
     // Out-of-order access after the cursor has moved, also through another parent.
@@ -74,23 +60,8 @@ TEST(TreeView, SiblingPlacementKeepsRowsAndChildAtRight) {
     EXPECT_EQ(TextsOf(tree, p), "0 a a2 b c d e ");
     EXPECT_EQ(tree.ChildAt(p, 4), c);
     const auto q = tree.Add(p, TreeView::tvwNext, "", "Q");
-    EXPECT_EQ(tree.RootCount(), 2);
     EXPECT_EQ(tree.ChildAt(0, 1), q);
     EXPECT_EQ(tree.Row(q), 1);
-}
-
-TEST(TreeView, TextsTakenFromTheTreeSurviveItsGrowth) {
-    TreeView tree;
-    const auto first = tree.Add(0, 0, "k0", "a text longer than any short-string buffer");
-    for (int i = 1; i < 2000; ++i) {
-        const auto n = tree.Add(first, TreeView::tvwChild, "", tree.Text(first));
-        ASSERT_EQ(tree.Text(n), tree.Text(first));
-    }
-    tree.SetText(first, "short");
-    tree.SetText(first, std::string(100, 'x'));
-    tree.SetText(2, tree.Text(first).substr(10));
-    EXPECT_EQ(tree.Text(2), std::string(90, 'x'));
-    EXPECT_EQ(tree.Text(3), "a text longer than any short-string buffer");
 }
 
 // Texts filling a chunk to its end, crossing into the next and longer than a chunk.
@@ -114,22 +85,30 @@ TEST(TreeView, TextsOfEveryLengthAreKeptInChunksWithLittleUnused) {
     EXPECT_LE(tree.MemoryUsage(), bytes + 2 * 65536 + 1024 * 64 + 8192);
 }
 
-// More nodes than a 16-bit index holds.
-TEST(TreeView, ClearResetsABigTree) {
+// More nodes than a 16-bit index holds, each with a text taken from the tree while it grows.
+// Indices starting again at 1 after Clear: the frmHaupt tests.
+TEST(TreeView, ABigTreeKeepsTextsTakenFromItselfAndClearResetsIt) {
     TreeView tree;
-    for (int i = 0; i < 40000; ++i) {
-        tree.Add(0, 0, "key " + std::to_string(i), "node");
+    const auto first = tree.Add(0, 0, "k0", "a text longer than any short-string buffer");
+    for (int i = 1; i < 40000; ++i) {
+        const auto n =
+            tree.Add(first, TreeView::tvwChild, "k" + std::to_string(i), tree.Text(first));
+        ASSERT_EQ(tree.Text(n), tree.Text(first));
     }
-    EXPECT_EQ(tree.ByKey("key 39999"), 40000);
-    EXPECT_EQ(tree.ChildAt(0, 39999), 40000);
+    EXPECT_EQ(tree.ByKey("k39999"), 40000);
+    EXPECT_EQ(tree.ChildAt(first, 39998), 40000);
+    tree.SetText(first, "short");
+    tree.SetText(first, std::string(100, 'x'));
+    tree.SetText(2, tree.Text(first).substr(10));
+    EXPECT_EQ(tree.Text(2), std::string(90, 'x'));
+    EXPECT_EQ(tree.Text(3), "a text longer than any short-string buffer");
+
     tree.SetSelected(7);
     const auto filled = tree.MemoryUsage();
     tree.Clear();
-    EXPECT_EQ((std::vector{tree.Count(), tree.SelectedItem(), tree.Root(), tree.Find("key 7")}),
+    EXPECT_EQ((std::vector{tree.Count(), tree.SelectedItem(), tree.Root(), tree.Find("k7")}),
               std::vector(4, 0));
     EXPECT_LT(tree.MemoryUsage(), filled / 10);
-    EXPECT_EQ(tree.Add(0, 0, "key 7", "again"), 1);
-    EXPECT_EQ(tree.ChildAt(0, 0), 1);
 }
 
 // One slot for the view, as in every control: a second listener is refused, not swapped in.
