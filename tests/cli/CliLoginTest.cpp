@@ -30,8 +30,7 @@ protected:
 };
 
 TEST_F(CliLoginTest, OptionsComeBeforeVariablesAndAWrongPasswordFailsAtOnce) {
-    EXPECT_TRUE(Opened(Survey(kTeamLogin)));
-    EXPECT_TRUE(Opened(Survey({"--user=chris", "--password=pw"}))); // names ignore ASCII case
+    // Names ignoring ASCII case and exact passwords are the engine's (StandInOpenLoginTest).
     environment["VELTRANO_USER"] = "Chris";
     environment["VELTRANO_PASSWORD"] = "pw";
     EXPECT_TRUE(Opened(Survey()));
