@@ -112,7 +112,6 @@ private slots:
 
         list->ListItemsClear();
         QCOMPARE(listModel->rowCount(), 0);
-        QCOMPARE(listModel->columnCount(), 3);
         list->ColumnHeadersClear();
         QCOMPARE(listModel->columnCount(), 0);
     }

@@ -56,7 +56,6 @@ private slots:
             local.SetMousePointer(forms::vbHourglass);
             local.SetMousePointer(forms::vbHourglass);
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-            QCOMPARE(local.MousePointer(), forms::vbHourglass);
             local.SetMousePointer(forms::vbDefault);
             QCOMPARE(QApplication::overrideCursor(), nullptr);
             local.SetMousePointer(forms::vbHourglass);
@@ -83,8 +82,6 @@ private slots:
     }
 
     void fileDialogTakesTheRequestAndReturnsPaths() {
-        QCOMPARE(qt::NameFilter("ACT! database (*.dbf)", "*.dbf"),
-                 QStringLiteral("ACT! database (*.dbf)"));
         QCOMPARE(qt::NameFilter("Text", "*.txt;*.log"), QStringLiteral("Text (*.txt *.log)"));
         QTemporaryDir folder;
         for (const char* name : {"a.dbf", "b.dbf"}) {
