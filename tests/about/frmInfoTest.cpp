@@ -21,7 +21,6 @@ protected:
 TEST_F(frmInfoTest, CaptionsComeFromTheVersionAndTheAddress) {
     EXPECT_EQ(VersionCaption({12, 3, 0}), "Version 12.3.0.0");
     EXPECT_EQ(form.lbMSCaption(), "www.veltrano.example");
-    EXPECT_EQ(form.lbMSTag(), "https://www.veltrano.example/");
     EXPECT_EQ(LinkCaptionOf("http://x.example/path"), "x.example/path");
     EXPECT_EQ(LinkCaptionOf("x.example"), "x.example");
 }

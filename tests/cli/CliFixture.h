@@ -43,6 +43,19 @@ inline const Args kTeamLogin{"--user", "Chris", "--password", "pw"};
 inline const Args kSampleLogin{"--user", std::string(ole::standin::kSampleUserName), "--password",
                                std::string(ole::standin::kSamplePassword)};
 
+// "Team": Contact fields 25 "Name" (entry trigger) and 9 "Phone" (exit trigger, a popup
+// list of two), table name "Contacts"; users "Chris" (password "pw") and "Pat" ("pat").
+struct Team {
+    std::string tableName = "Contacts";
+    std::string phoneName = "Phone";
+    std::string nameTrigger = R"(c:\old\a.exe c:\old\b.exe)";
+    std::vector<ole::standin::PopupEntry> phoneList{{"A", "first"}, {"B", ""}};
+    std::vector<ole::standin::FieldDefinition> moreFields{};
+    bool phoneFirst = false;
+    std::string firstUser = "Chris";
+    bool record = false;
+};
+
 class CliTest : public ::testing::Test {
 protected:
     // Runs the program through env(1), which drops the inherited login and folder variables.
@@ -70,23 +83,31 @@ protected:
         return quoted + "'";
     }
 
-    // "Team": Contact fields 25 "Name" (entry trigger) and 9 "Phone" (exit trigger, a popup
-    // list of two), table name "Contacts"; users "Chris" (password "pw") and "Pat".
-    fs::path WriteTeamDatabase() {
+    fs::path WriteTeamDatabase(const std::string& name = "Team", const Team& s = {}) {
         using namespace ole::standin;
-        const auto file = temp.Path() / "Team.dbf";
+        const auto file = temp.Path() / (name + ".dbf");
         StandInDatabaseWriter db(file, "Team");
-        db.SetTableName(TableAccessor::Contact, "Contacts");
-        db.AddField(TableAccessor::Contact, {.id = 25,
-                                             .name = "Name",
-                                             .length = 40,
-                                             .entryTrigger = R"(c:\old\a.exe c:\old\b.exe)"});
-        db.AddField(TableAccessor::Contact,
-                    {.id = 9, .name = "Phone", .length = 20, .exitTrigger = R"(c:\old\dial.exe)"});
-        db.AddPopupList(TableAccessor::Contact, 9, {{"A", "first"}, {"B", ""}});
-        db.AddUser(
-            {.name = "Chris", .uniqueId = "U1", .password = "pw", .security = 1, .access = 255});
-        db.AddUser({.name = "Pat", .security = 2, .access = 3});
+        const auto contact = TableAccessor::Contact;
+        db.SetTableName(contact, s.tableName);
+        db.AddField(contact, {.id = 25,
+                              .name = "Name",
+                              .length = 40,
+                              .entryTrigger = s.nameTrigger,
+                              .position = std::int16_t(s.phoneFirst ? 1 : 0)});
+        db.AddField(contact, {.id = 9,
+                              .name = s.phoneName,
+                              .length = 20,
+                              .exitTrigger = R"(c:\old\dial.exe)",
+                              .position = std::int16_t(s.phoneFirst ? 0 : 1)});
+        db.AddPopupList(contact, 9, s.phoneList);
+        for (const auto& field : s.moreFields) {
+            db.AddField(contact, field);
+        }
+        db.AddUser({.name = s.firstUser, .uniqueId = "U1", .password = "pw", .security = 1});
+        db.AddUser({.name = "Pat", .password = "pat", .security = 2});
+        if (s.record) {
+            db.AddRecord(contact, "R1");
+        }
         db.Commit();
         return file;
     }

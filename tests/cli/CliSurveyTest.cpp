@@ -7,7 +7,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <functional>
 
 namespace veltrano::testsupport {
@@ -26,8 +25,6 @@ TEST_F(CliTest, SampleSurveyAsOutlineAndJsonDescribeTheSameTree) {
     const std::string start = "Sales Team\n  Tables\n    Contact\n      Fields\n"
                               "        Company\n          Type = String\n          Length = 40\n";
     EXPECT_EQ(outline.out.substr(0, start.size()), start);
-    EXPECT_NE(outline.out.find("\n  Users\n    Chris Miller\n      Security = 1\n"),
-              std::string::npos);
 
     // The JSON nodes in preorder give the outline (texts escaped), two blanks per level, and run 1,
     // 2, 3 ...; only the database (its file) and the fields (table and ID) have keys.
@@ -52,13 +49,9 @@ TEST_F(CliTest, SampleSurveyAsOutlineAndJsonDescribeTheSameTree) {
     };
     walk(root, "", 0);
     EXPECT_EQ(text, outline.out);
-    EXPECT_EQ(root.at("tag"), "Datenbank");
     EXPECT_EQ(root.at("key"), file.string());
     EXPECT_FALSE(root.at("children").at(0).contains("tag")); // Tables
     EXPECT_EQ(root.at("children").at(1).at("tag"), "Users");
-    // The first field of Contact.
-    EXPECT_EQ(root.at(json::json_pointer("/children/0/children/0/children/0/children/0/key")),
-              "Contact 1");
 }
 
 TEST_F(CliTest, JsonCarriesEveryTextExactly) {
@@ -72,45 +65,20 @@ TEST_F(CliTest, JsonCarriesEveryTextExactly) {
     }
     const auto result = Run({"survey", file.string(), "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.out.find(R"(\"uote\\ \u0001\ttab\nline )"), std::string::npos);
     const json root = json::parse(result.out);
     EXPECT_EQ(root.at("text"), name);
     EXPECT_EQ(root.at(json::json_pointer("/children/0/children/0/children/0/children/0/text")),
               "bad \xEF\xBF\xBD\xEF\xBF\xBD end");
 
-    // The outline escapes control characters; other bytes stay as they are.
+    // The outline escapes its texts (which bytes: TextEscapeTest).
     const auto outline = Run({"survey", file.string()});
-    EXPECT_EQ(outline.out.substr(0, outline.out.find('\n')),
-              "Q\"uote\\ \\x01\\x09tab\\x0Aline \xC3\x9C"
-              "ber \xE2\x82\xAC");
-    EXPECT_NE(outline.out.find("        bad \xFF\xFE end\n"), std::string::npos);
+    EXPECT_EQ(outline.out.substr(0, outline.out.find('\n')), cli::EscapeText(name));
 }
 
-TEST_F(CliTest, DatabaseThatCannotBeReadFailsAndStaysUntouched) {
-    // Which files the engine refuses is for its own tests; here: the run fails and writes nothing.
-    const auto junk = temp.Path() / "junk.dbf";
-    std::ofstream(junk, std::ios::binary) << "not an ACT! database\n";
+// Which files the engine refuses is for its own tests; here: each command fails with the reason
+// and writes nothing.
+TEST_F(CliTest, DatabaseThatCannotBeOpenedFailsWithItsReasonAndStaysUntouched) {
     const auto missing = temp.Path() / "missing.dbf";
-
-    for (const auto& [file, reason] : {std::pair{junk, "It is not an SQLite 3 database."s},
-                                       std::pair{missing, "The file does not exist."s}}) {
-        const std::string before = ReadFileBytes(file);
-        for (const auto& command :
-             {Args{"survey", file.string()}, Args{"list", file.string(), "Users"},
-              Args{"replace", file.string(), "--table", "Contact", "--search", "a", "--replace",
-                   "b", "--save"}}) {
-            const auto result = Run(command + kSampleLogin);
-            EXPECT_EQ(result.status, 1) << file;
-            EXPECT_EQ(result.out, "");
-            EXPECT_EQ(result.err,
-                      "Error while opening ACT!-databse " + file.string() + "\n" + reason + "\n");
-        }
-        EXPECT_TRUE(ReadFileBytes(file) == before) << file;
-    }
-    EXPECT_FALSE(fs::exists(missing));
-}
-
-TEST_F(CliTest, SymlinkLoopAndOverlongPathAreReportedAsWhatTheyAre) {
     const auto loop = temp.Path() / "loop.dbf";
     fs::create_symlink(loop, loop);
     fs::path deep = temp.Path();
@@ -120,14 +88,24 @@ TEST_F(CliTest, SymlinkLoopAndOverlongPathAreReportedAsWhatTheyAre) {
     fs::create_directories(deep);
     fs::rename(WriteSample(), deep / "sample.dbf");
     const auto full = (deep / "sample.dbf").string();
+    const std::string before = ReadFileBytes(full);
     for (const auto& [file, reason] :
-         {std::pair{loop.string(), "Its symbolic links form a loop."s},
+         {std::pair{missing.string(), "The file does not exist."s},
+          std::pair{loop.string(), "Its symbolic links form a loop."s},
           std::pair{full, "Its full path has " + std::to_string(full.size()) +
                               " bytes, and SQLite opens no path longer than 512 bytes."}}) {
-        const auto result = Run(Args{"survey", file} + kSampleLogin);
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.err, "Error while opening ACT!-databse " + file + "\n" + reason + "\n");
+        for (const auto& command : {Args{"survey", file}, Args{"list", file, "Users"},
+                                    Args{"replace", file, "--table", "Contact", "--search", "a",
+                                         "--replace", "b", "--save"}}) {
+            const auto result = Run(command + kSampleLogin);
+            EXPECT_EQ(result.status, 1) << file;
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err,
+                      "Error while opening ACT!-databse " + file + "\n" + reason + "\n");
+        }
     }
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_TRUE(ReadFileBytes(full) == before);
 }
 
 TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {
@@ -168,9 +146,6 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
     const auto survey = Run({"survey"});
     ASSERT_EQ(survey.status, 0) << survey.err;
     EXPECT_EQ(survey.out.substr(0, 14), "Team\n  Tables\n");
-    const auto list = Run({"list", "Users"});
-    EXPECT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(list.out.substr(0, 6), "Name\tS");
 
     // Save refuses to write into the database that ACT! has open.
     const std::string before = ReadFileBytes(file);

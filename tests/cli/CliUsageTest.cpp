@@ -48,6 +48,12 @@ TEST_F(CliTest, WrongUsageExitsWithTwoAndAUsageLine) {
         {{"replace", "--table", "People", "--search", "a", "--replace", "b"},
          "unknown table \"People\" (tables: Contact, Group, NoteHistory, Activity, Sales, "
          "ListTable, Email)"},
+        {{"diff"}, "databases A and B are missing"},
+        {{"diff", "a.dbf", "--json"}, "database B is missing"},
+        {{"diff", "a.dbf", "b.dbf", "c.dbf"}, "unexpected argument \"c.dbf\""},
+        {{"diff", "a.dbf", "b.dbf", "--ignore", "Type", "--ignore="},
+         "--ignore needs a property name"},
+        {{"survey", "--ignore", "Type"}, "unknown option --ignore"},
     };
     for (const auto& [args, problem] : cases) {
         const auto result = Run(args);

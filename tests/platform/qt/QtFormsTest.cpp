@@ -2,7 +2,6 @@
 #include "ModalHelper.h"
 #include "platform/forms/MemorySettingsStore.h"
 
-#include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -57,7 +56,6 @@ private slots:
             local.SetMousePointer(forms::vbHourglass);
             local.SetMousePointer(forms::vbHourglass);
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-            QCOMPARE(local.MousePointer(), forms::vbHourglass);
             local.SetMousePointer(forms::vbDefault);
             QCOMPARE(QApplication::overrideCursor(), nullptr);
             local.SetMousePointer(forms::vbHourglass);
@@ -65,11 +63,8 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
-    void clipboardFocusAndMissingViews() {
-        forms.ClipboardClear();
-        forms.ClipboardSetText("Name\tID\r\n");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Name\tID\r\n"));
-
+    // The clipboard: MainWindowTest's copy keys.
+    void focusAndMissingViews() {
         QWidget window;
         auto* list = new QLineEdit(&window);
         list->setObjectName(QStringLiteral("lvACT"));
@@ -87,8 +82,6 @@ private slots:
     }
 
     void fileDialogTakesTheRequestAndReturnsPaths() {
-        QCOMPARE(qt::NameFilter("ACT! database (*.dbf)", "*.dbf"),
-                 QStringLiteral("ACT! database (*.dbf)"));
         QCOMPARE(qt::NameFilter("Text", "*.txt;*.log"), QStringLiteral("Text (*.txt *.log)"));
         QTemporaryDir folder;
         for (const char* name : {"a.dbf", "b.dbf"}) {
