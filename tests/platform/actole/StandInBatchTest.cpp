@@ -34,8 +34,6 @@ protected:
 
 TEST_F(StandInBatch, WritesOutsideABatchCommitAtOnceInsideAtEndBatch) {
     fields = db.ContactTable().GetFields();
-    fields.SetExitTrigger(2, "phone.mac");
-    EXPECT_EQ(fields.ExitTrigger(2), "phone.mac");
     fields.SetEntryTrigger(1, "now.exe");
     EXPECT_EQ(StoredTrigger(), "now.exe");
 
@@ -46,21 +44,6 @@ TEST_F(StandInBatch, WritesOutsideABatchCommitAtOnceInsideAtEndBatch) {
     ASSERT_TRUE(fields.EndBatch());
     EXPECT_EQ(fields.LastError(), 0);
     EXPECT_EQ(StoredTrigger(), "new.exe");
-}
-
-TEST_F(StandInBatch, BeginBatchReturnsFalseWhileAnotherWriterHoldsTheFile) {
-    const std::string before = ReadBytes(file);
-    Connection other = Connection::Open(file.string(), SQLITE_OPEN_READWRITE);
-    other.Execute("BEGIN IMMEDIATE");
-    fields = db.ContactTable().GetFields();
-    EXPECT_FALSE(fields.BeginBatch());
-    EXPECT_EQ(fields.LastError(), kSqliteBusy);
-    EXPECT_THROW(fields.SetEntryTrigger(1, "x"), AutomationError);
-    EXPECT_EQ(ReadBytes(file), before);
-
-    other.Execute("ROLLBACK");
-    EXPECT_TRUE(fields.BeginBatch());
-    EXPECT_TRUE(fields.EndBatch());
 }
 
 TEST_F(StandInBatch, FailedCommitRollsBackAndReturnsFalse) {
