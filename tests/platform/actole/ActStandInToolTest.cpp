@@ -1,6 +1,5 @@
 #include "StandInTestSupport.h"
 
-#include "platform/actole/standin/SampleDatabase.h"
 #include "support/BinDir.h"
 
 #include <sys/wait.h>
@@ -47,14 +46,6 @@ TEST_F(ActStandInTool, CreateSampleThenDumpShowsTablesTriggersListsAndUsers) {
           "  User 0 \"Chris Miller\"\n", "Password: \"sales\"  Security: 1  Access: 255\n"}) {
         EXPECT_TRUE(Printed(line)) << line;
     }
-
-    // The sample asks for a login, and the documented one opens it.
-    act::Database db = NewDatabase();
-    db.Open(demo);
-    ASSERT_TRUE(db.LoginRequired());
-    db.Login(std::string(kSampleUserName), std::string(kSamplePassword));
-    ASSERT_TRUE(db.IsOpen());
-    EXPECT_EQ(db.GroupTable().GetFields().Name(25), "Group Name");
 }
 
 TEST_F(ActStandInTool, RefusesToOverwriteWithoutForce) {
@@ -82,7 +73,6 @@ TEST_F(ActStandInTool, ReportsBadFilesAndWrongUsage) {
     WriteBytes(dir.File("text.dbf"), "hello");
     EXPECT_EQ(Run({"dump", dir.File("text.dbf").string()}), 1);
     EXPECT_NE(Err().find("is not a stand-in ACT! database"), std::string::npos);
-    EXPECT_EQ(Run({"dump", dir.File("missing.dbf").string()}), 1);
     for (const auto& usage : std::vector<std::vector<std::string>>{
              {}, {"frobnicate"}, {"create", dir.File("x.dbf").string()}}) {
         EXPECT_EQ(Run(usage), 2) << usage.size();
