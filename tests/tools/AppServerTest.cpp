@@ -1,10 +1,13 @@
-// The stand-in application's server under clients that stay or trickle their requests.
+// The stand-in application's server in this process: bad requests, and clients that stay or
+// trickle their requests.
 
 #include "StandInProcess.h"
 
+#include "platform/actole/AutomationError.h"
 #include "platform/actole/standin/application/AppModel.h"
 #include "platform/actole/standin/application/AppServer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,16 +21,36 @@ namespace veltrano::ole::standin {
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 using Clock = std::chrono::steady_clock;
 
-std::string Ask(const UniqueFd& fd) {
-    SendAll(
-        fd.get(),
-        wire::EncodeRequest({wire::kApplicationObject, InvokeKind::Method, "GetOpenDBName", {}}),
-        Clock::now() + 1s);
-    const auto reply =
-        wire::DecodeReply(ReceiveFrame(fd.get(), wire::kMaxPayload, Clock::now() + 1s));
-    return std::get<std::string>(std::get<wire::Value>(reply));
+void Send(const UniqueFd& fd, std::string_view bytes) {
+    SendAll(fd.get(), bytes, Clock::now() + 1s);
+}
+
+wire::Reply Receive(const UniqueFd& fd) {
+    return wire::DecodeReply(ReceiveFrame(fd.get(), wire::kMaxPayload, Clock::now() + 5s));
+}
+
+// The error reply as "number: description".
+std::string Error(const UniqueFd& fd) {
+    const auto reply = Receive(fd);
+    const auto* error = std::get_if<wire::ErrorReply>(&reply);
+    return error ? std::to_string(error->number) + ": " + error->description : "(a value)";
+}
+
+std::string Frame(std::uint32_t length, std::string_view payload) {
+    std::string frame;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        frame += static_cast<char>((length >> shift) & 0xFF);
+    }
+    return frame + std::string(payload);
+}
+
+std::string Call(std::uint32_t object, std::string member, std::vector<wire::Value> args = {}) {
+    return wire::EncodeRequest({object, InvokeKind::Method, std::move(member), args});
 }
 
 bool ClosedWithin(const UniqueFd& fd, int milliseconds) {
@@ -36,31 +59,78 @@ bool ClosedWithin(const UniqueFd& fd, int milliseconds) {
     return ::poll(&item, 1, milliseconds) == 1 && ::recv(fd.get(), &byte, 1, MSG_DONTWAIT) == 0;
 }
 
-TEST(AppServerTest, TrickledRequestEndsAtItsDeadlineAndNewClientsDisplaceTheLongestIdle) {
-    testsupport::TempFolder temp;
-    const auto database = temp.Path() / "sales.dbf";
-    testsupport::WriteRunDatabase(database, "Sales Team");
-    std::ostringstream errors;
-    const auto model = OpenAppModel(database, 1s, errors);
-    ASSERT_TRUE(model) << errors.str();
-    const ListeningSocket socket(temp.Path() / "app.sock");
-    int stop[2];
-    ASSERT_EQ(::pipe(stop), 0);
-    std::thread server([&] {
-        AppServer(socket.Fd(), *model,
-                  {.idleTimeout = 10s, .requestTimeout = 300ms, .maxClients = 2})
-            .Run(stop[0]);
-    });
+class AppServerTest : public ::testing::Test {
+protected:
+    AppServerTest() { testsupport::WriteRunDatabase(database, "Sales Team"); }
+    ~AppServerTest() override {
+        if (server.joinable()) {
+            [[maybe_unused]] const auto written = ::write(stop[1], "x", 1);
+            server.join();
+            ::close(stop[0]);
+            ::close(stop[1]);
+        }
+    }
 
-    const auto stopServer = [&](std::thread* running) {
-        [[maybe_unused]] const auto written = ::write(stop[1], "x", 1);
-        running->join();
-        ::close(stop[0]);
-        ::close(stop[1]);
-    };
-    const std::unique_ptr<std::thread, decltype(stopServer)> joined(&server, stopServer);
-    const auto slow = ConnectUnixSocket(socket.Path());
-    SendAll(slow.get(), std::string("\0\0\0\x64", 4), Clock::now() + 1s); // announces 100 bytes
+    void Serve(AppServerOptions options) {
+        std::ostringstream errors;
+        model = OpenAppModel(database, 1s, errors);
+        ASSERT_TRUE(model) << errors.str();
+        ASSERT_EQ(::pipe(stop), 0);
+        server =
+            std::thread([this, options] { AppServer(socket.Fd(), *model, options).Run(stop[0]); });
+    }
+    UniqueFd Connect() const { return ConnectUnixSocket(socket.Path()); }
+    std::string Ask(const UniqueFd& fd) {
+        Send(fd, Call(wire::kApplicationObject, "GetOpenDBName"));
+        return std::get<std::string>(std::get<wire::Value>(Receive(fd)));
+    }
+
+    testsupport::TempFolder temp;
+    const std::filesystem::path database = temp.Path() / "sales.dbf";
+    const ListeningSocket socket{temp.Path() / "app.sock"};
+    std::shared_ptr<AppModel> model;
+    int stop[2] = {-1, -1};
+    std::thread server;
+};
+
+TEST_F(AppServerTest, BadRequestsGetErrorRepliesAndTheServerCarriesOn) {
+    Serve({});
+    // A client that connects and says nothing, and one that stops mid-frame.
+    const auto silent = Connect();
+    const auto stalled = Connect();
+    Send(stalled, Frame(100, "12345"));
+
+    const auto garbage = Connect();
+    Send(garbage, "hello, this is not a frame"); // announces more than the limit
+    EXPECT_THAT(Error(garbage), AllOf(StartsWith(std::to_string(wire::kBadRequest) + ":"),
+                                      HasSubstr("at most 1048576")));
+    EXPECT_TRUE(ClosedWithin(garbage, 5000));
+    const auto truncated = Connect();
+    Send(truncated, Frame(50, "only ten.."));
+    ::shutdown(truncated.get(), SHUT_WR);
+    EXPECT_THAT(Error(truncated), HasSubstr("ends after 14 bytes"));
+
+    // Whole frames with nonsense inside: answered, and the connection stays usable.
+    const auto app = wire::kApplicationObject;
+    const std::pair<std::string, std::string> answers[] = {
+        {Frame(6, "\x01garbl"), "Malformed request"},
+        {Frame(3, std::string("\x07\x00\x00", 3)), "unknown protocol version 7"},
+        {Call(app, "NoSuchMember"), "438:"},
+        {Call(app, "OpenDB"), std::to_string(errors::kDispBadParamCount) + ":"},
+        {Call(app, "OpenDB", {std::int32_t{5}}), std::to_string(errors::kDispTypeMismatch) + ":"},
+        {Call(12345, "Type"), std::to_string(wire::kDisconnected) + ":"}};
+    const auto client = Connect();
+    for (const auto& [request, answer] : answers) {
+        Send(client, request);
+        EXPECT_THAT(Error(client), HasSubstr(answer));
+    }
+    EXPECT_EQ(Ask(client), database.string());
+}
+
+TEST_F(AppServerTest, TrickledRequestEndsAtItsDeadlineAndNewClientsDisplaceTheLongestIdle) {
+    Serve({.idleTimeout = 10s, .requestTimeout = 300ms, .maxClients = 2});
+    const auto slow = Connect();
+    Send(slow, std::string("\0\0\0\x64", 4)); // announces 100 bytes
     bool closed = false;
     for (int i = 0; i < 9 && !closed; ++i) {
         ::send(slow.get(), "x", 1, MSG_NOSIGNAL); // a byte every 100 ms
@@ -68,11 +138,11 @@ TEST(AppServerTest, TrickledRequestEndsAtItsDeadlineAndNewClientsDisplaceTheLong
     }
     EXPECT_TRUE(closed);
 
-    const auto first = ConnectUnixSocket(socket.Path());
-    const auto second = ConnectUnixSocket(socket.Path());
+    const auto first = Connect();
+    const auto second = Connect();
     EXPECT_EQ(Ask(first), database.string());
     EXPECT_EQ(Ask(second), database.string());
-    const auto third = ConnectUnixSocket(socket.Path());
+    const auto third = Connect();
     EXPECT_EQ(Ask(third), database.string());
     EXPECT_TRUE(ClosedWithin(first, 500));
     EXPECT_EQ(Ask(second), database.string());

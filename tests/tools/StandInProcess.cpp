@@ -40,24 +40,15 @@ void WriteRunDatabase(const fs::path& file, const std::string& name) {
 StandInProcess::StandInProcess(const fs::path& runtimeDir, const fs::path& database,
                                const fs::path& logDir)
     : folder_(runtimeDir / "act-standin"), stderr_(logDir / "stderr.txt") {
-    const std::string program = (fs::path(BinDir()) / "act-standin").string();
-    std::vector<std::string> environment{"XDG_RUNTIME_DIR=" + runtimeDir.string()};
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        if (!std::string_view(*variable).starts_with("XDG_RUNTIME_DIR=")) {
-            environment.emplace_back(*variable);
-        }
+    // env(1) sets the folder and then replaces itself by the program, which keeps the pid.
+    std::vector<std::string> arguments{"env", "XDG_RUNTIME_DIR=" + runtimeDir.string(),
+                                       (fs::path(BinDir()) / "act-standin").string(), "run",
+                                       database.string()};
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
     }
-    std::vector<std::string> arguments{"act-standin", "run", database.string()};
-    const auto pointers = [](std::vector<std::string>& texts) {
-        std::vector<char*> result;
-        for (auto& text : texts) {
-            result.push_back(text.data());
-        }
-        result.push_back(nullptr);
-        return result;
-    };
-    auto envp = pointers(environment);
-    auto argv = pointers(arguments);
+    argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -66,11 +57,10 @@ StandInProcess::StandInProcess(const fs::path& runtimeDir, const fs::path& datab
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, stderr_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    const int result =
-        ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int result = ::posix_spawnp(&pid_, "env", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {
-        throw std::runtime_error("cannot start " + program);
+        throw std::runtime_error("cannot start " + arguments[2]);
     }
 }
 

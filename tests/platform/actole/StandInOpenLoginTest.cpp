@@ -12,9 +12,12 @@ protected:
     act::Database db = NewDatabase();
 };
 
-TEST_F(StandInOpenLogin, DatabaseWithoutPasswordsOpensAtOnceWithItsAbsolutePath) {
+TEST_F(StandInOpenLogin, WithoutPasswordsOrAsTheRunningDatabaseOpensAtOnceWithItsAbsolutePath) {
     WriteSmallDatabase(file, {{.name = "Sam Rivera"}});
     EXPECT_THROW(db.Login("Sam Rivera", ""), AutomationError); // nothing opened yet
+    db.Open("");                                               // no stand-in runs
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_FALSE(db.LoginRequired());
     {
         // From the file's own folder, so that a relative path exists on any drive layout.
         struct Back {
@@ -26,9 +29,15 @@ TEST_F(StandInOpenLogin, DatabaseWithoutPasswordsOpensAtOnceWithItsAbsolutePath)
     }
     EXPECT_FALSE(db.LoginRequired());
     EXPECT_TRUE(db.IsOpen());
-    EXPECT_FALSE(db.LoginFailed());
-    EXPECT_EQ(db.Name(), "Small");
     EXPECT_EQ(db.FilePath(), file.string());
+
+    const fs::path locked = dir.File("locked.dbf");
+    WriteSmallDatabase(locked, {{.name = "Chris Miller", .password = "sales"}});
+    act::Database running = NewDatabase(locked.string());
+    running.Open("");
+    EXPECT_TRUE(running.IsOpen());
+    EXPECT_FALSE(running.LoginRequired());
+    EXPECT_EQ(running.FilePath(), locked.string());
 }
 
 TEST_F(StandInOpenLogin, NameIgnoresAsciiCasePasswordMustMatchExactly) {
@@ -61,19 +70,6 @@ TEST_F(StandInOpenLogin, NameIgnoresAsciiCasePasswordMustMatchExactly) {
         EXPECT_FALSE(db.LoginFailed()) << name;
         EXPECT_EQ(db.ContactTable().Name(), "Contacts") << name;
     }
-}
-
-TEST_F(StandInOpenLogin, EmptyPathOpensTheRunningDatabaseWithoutLogin) {
-    WriteSmallDatabase(file, {{.name = "Chris Miller", .password = "sales"}});
-    act::Database running = NewDatabase(file.string());
-    running.Open("");
-    EXPECT_TRUE(running.IsOpen());
-    EXPECT_FALSE(running.LoginRequired());
-    EXPECT_EQ(running.FilePath(), file.string());
-
-    db.Open("");
-    EXPECT_FALSE(db.IsOpen());
-    EXPECT_FALSE(db.LoginRequired());
 }
 
 TEST_F(StandInOpenLogin, CloseEndsEveryObjectOfTheDatabase) {

@@ -1,7 +1,5 @@
 #include "platform/win32/linux/LinuxShell32.h"
-#include "support/ScriptedForms.h"
 #include "support/TempFolder.h"
-#include "winsvc/clShellExecute.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +48,6 @@ protected:
     testsupport::TempFolder temp;
     fs::path log = temp.Path() / "opener.log";
     fs::path opener = temp.Path() / "opener";
-    testsupport::ScriptedForms forms;
 
     // An opener that writes its arguments to the log and exits with `status`.
     LinuxShell32::Options Opener(int status) {
@@ -69,61 +66,40 @@ protected:
     }
 };
 
-TEST_F(LinuxShell32Test, FailuresMapToShellValues) {
+// Addresses, folders and documents go to the opener, whose status decides the result.
+TEST_F(LinuxShell32Test, OpenerGetsAddressesFoldersAndDocumentsAndFailuresMapToShellValues) {
     struct Case {
         int openerStatus;
+        std::optional<std::string> verb;
         std::string file;
         std::optional<std::string> directory;
         std::int32_t result;
     };
+    const std::string folder = temp.Path().string();
     const std::string missing = (temp.Path() / "nowhere").string();
+    std::ofstream(temp.Path() / "notes.txt") << "x";
     const Case cases[] = {
-        {0, (temp.Path() / "missing.txt").string(), std::nullopt, SE_ERR_FNF},
-        {0, missing + "/file.txt", std::nullopt, SE_ERR_PNF},
-        {0, "/bin/true", missing, SE_ERR_PNF},
-        {0, "", std::nullopt, SE_ERR_FNF},
-        {2, "https://x.example/", std::nullopt, SE_ERR_FNF},
-        {3, "https://x.example/", std::nullopt, SE_ERR_NOASSOC},
+        {0, std::nullopt, "mailto:someone", std::nullopt, kShellSuccess},
+        {0, "explore", folder, std::nullopt, kShellSuccess},
+        {0, "Open", "notes.txt", folder, kShellSuccess},
+        {0, "print", folder + "/notes.txt", std::nullopt, SE_ERR_NOASSOC},
+        {0, "open", folder + "/missing.txt", std::nullopt, SE_ERR_FNF},
+        {0, "open", missing + "/file.txt", std::nullopt, SE_ERR_PNF},
+        {0, "open", "/bin/true", missing, SE_ERR_PNF},
+        {0, "open", "", std::nullopt, SE_ERR_FNF},
+        {2, "open", "https://x.example/", std::nullopt, SE_ERR_FNF},
+        {3, "open", "https://x.example/", std::nullopt, SE_ERR_NOASSOC},
     };
     for (const Case& c : cases) {
         LinuxShell32 shell(Opener(c.openerStatus));
-        EXPECT_EQ(shell.ShellExecuteA(0, "open", c.file, std::nullopt, c.directory, 10), c.result)
+        EXPECT_EQ(shell.ShellExecuteA(0, c.verb, c.file, std::nullopt, c.directory, 10), c.result)
             << c.file;
     }
-    EXPECT_EQ(ReadFile(log), "https://x.example/\nhttps://x.example/\n"); // only the addresses
+    EXPECT_EQ(ReadFile(log), "mailto:someone\n" + folder + "\n" + folder +
+                                 "/notes.txt\nhttps://x.example/\nhttps://x.example/\n");
     LinuxShell32 noOpener({(temp.Path() / "no-such-opener").string(), 1000ms});
     EXPECT_EQ(noOpener.ShellExecuteA(0, std::nullopt, "mailto:a", std::nullopt, std::nullopt, 10),
               SE_ERR_NOASSOC);
-}
-
-TEST_F(LinuxShell32Test, DocumentsFoldersAndAddressesGoToTheOpener) {
-    LinuxShell32 shell(Opener(0));
-    const fs::path document = temp.Path() / "notes.txt";
-    std::ofstream(document) << "x";
-    winsvc::clShellExecute launcher(shell, forms);
-    EXPECT_EQ(launcher.LaunchEmail(0, "someone"), -1);
-    EXPECT_EQ(launcher.LaunchURL(0, "https://www.veltrano.example/", 10), -1);
-    EXPECT_FALSE(launcher.StillExecuting());
-    EXPECT_EQ(launcher.LaunchFolder(0, temp.Path().string()), -1);
-    EXPECT_EQ(launcher.Explore(0, temp.Path().string()), -1);
-    EXPECT_EQ(launcher.LaunchDocument(0, "notes.txt", temp.Path().string()), -1);
-    EXPECT_FALSE(launcher.StillExecuting()); // the opener has ended
-    EXPECT_EQ(ReadFile(log), "mailto:someone\nhttps://www.veltrano.example/\n" +
-                                 temp.Path().string() + "\n" + temp.Path().string() + "\n" +
-                                 document.string() + "\n");
-    EXPECT_EQ(launcher.PrintDocument(0, document.string()), SE_ERR_NOASSOC);
-}
-
-TEST_F(LinuxShell32Test, StillExecutingFollowsAStartedProgram) {
-    LinuxShell32 shell(Opener(0));
-    winsvc::clShellExecute launcher(shell, forms);
-    ASSERT_EQ(launcher.LaunchProgram(0, "/bin/sleep", "1"), -1);
-    EXPECT_NE(launcher.LastProcess(), 0);
-    EXPECT_TRUE(launcher.StillExecuting());
-    EXPECT_TRUE(WaitFor([&] { return !launcher.StillExecuting(); }));
-    std::uint32_t code = 99;
-    EXPECT_TRUE(shell.GetExitCodeProcess(launcher.LastProcess(), code));
-    EXPECT_EQ(code, 0u);
 }
 
 TEST_F(LinuxShell32Test, ProgramGetsItsWordsAndFolderWithoutAShell) {
