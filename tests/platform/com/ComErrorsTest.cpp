@@ -85,15 +85,6 @@ TEST(ComErrors, CallFailuresBecomeTheNumbersAndTextsVbShows) {
     }
 }
 
-TEST(ComErrors, EveryCreationFailureIs429) {
-    for (const HRESULT hr :
-         {REGDB_E_CLASSNOTREG, CO_E_CLASSSTRING, CO_E_SERVER_EXEC_FAILURE, E_NOINTERFACE, E_FAIL}) {
-        const AutomationError error = ErrorOfCreation(hr);
-        EXPECT_EQ(error.Number(), 429) << std::hex << hr;
-        EXPECT_EQ(error.Description(), "ActiveX component can't create object");
-    }
-}
-
 TEST(ComErrors, ServerErrorsArriveWithTheirNumberAndDescription) {
     struct Case {
         std::int32_t number;
