@@ -8,8 +8,6 @@
 #include "platform/actole/com/DispatchServer.h"
 #include "platform/actole/com/VariantMarshal.h"
 
-#include "ErrorOf.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -17,7 +15,15 @@
 namespace veltrano::ole::com {
 namespace {
 
-using testsupport::ErrorOf;
+// The number and description of the error the call raises; {0, "no error"} when it raises none.
+template <typename Call> std::pair<std::int32_t, std::string> ErrorOf(const Call& call) {
+    try {
+        call();
+    } catch (const AutomationError& error) {
+        return {error.Number(), error.Description()};
+    }
+    return {0, "no error"};
+}
 
 // An IDispatch that records each call and counts its references.
 class CountingServer final : public IDispatch {
@@ -121,7 +127,7 @@ protected:
     CountingServer server;
 };
 
-TEST_F(ComDispatchTest, EachKindOfCallReachesInvokeAsVbSendsIt) {
+TEST_F(ComDispatchTest, EachKindOfCallReachesInvokeAsVbSendsItAndFailuresRaise) {
     {
         ComDispatch client(ComPtr<IDispatch>::Retain(&server));
         server.result = Variant(std::string("Name \xC3\xA4"));
@@ -132,6 +138,16 @@ TEST_F(ComDispatchTest, EachKindOfCallReachesInvokeAsVbSendsIt) {
         server.result = Variant(std::int32_t{3});
         EXPECT_EQ(client.CallByName("PopupCount", {Variant(true), Variant(std::int16_t{1})}),
                   Variant(std::int32_t{3}));
+
+        // The server's EXCEPINFO and a bare HRESULT reach the error (their mapping:
+        // ComErrorsTest), as does a name GetIDsOfNames does not know.
+        server.answer = DISP_E_EXCEPTION;
+        EXPECT_EQ(ErrorOf([&] { client.Get(1022, {Variant(std::string("argument"))}); }),
+                  std::pair(9, std::string("Index au\xC3\x9F"
+                                           "erhalb")));
+        server.answer = RPC_E_SERVERFAULT;
+        EXPECT_EQ(ErrorOf([&] { client.Call(1022); }).first, -2147417851);
+        EXPECT_EQ(ErrorOf([&] { client.CallByName("Missing"); }).first, 438);
     }
     // A put sends the value to store as rgvarg[0], the index after it; CallByName asks the id.
     const std::vector<CountingServer::Call> expected = {
@@ -144,27 +160,9 @@ TEST_F(ComDispatchTest, EachKindOfCallReachesInvokeAsVbSendsIt) {
         {1028, DISPATCH_METHOD, {}, {}, true},
         {777, DISPATCH_METHOD, {Variant(std::int16_t{1}), Variant(true)}, {}, true},
     };
+    server.calls.resize(4); // the two failed calls follow
     EXPECT_EQ(server.calls, expected);
-    EXPECT_EQ(server.namesAsked, std::vector<std::wstring>{L"PopupCount"});
-    EXPECT_EQ(server.references, 1u);
-}
-
-TEST_F(ComDispatchTest, FailuresRaiseTheirErrorAndReleaseEverything) {
-    {
-        ComDispatch client(ComPtr<IDispatch>::Retain(&server));
-        // The server's EXCEPINFO and a bare HRESULT both reach the error (their mapping:
-        // ComErrorsTest), as does a name GetIDsOfNames does not know.
-        server.answer = DISP_E_EXCEPTION;
-        EXPECT_EQ(
-            ErrorOf([&] {
-                client.Get(1022, {Variant(std::string("argument")), Variant(std::int16_t{0})});
-            }),
-            std::pair(9, std::string("Index au\xC3\x9F"
-                                     "erhalb")));
-        server.answer = RPC_E_SERVERFAULT;
-        EXPECT_EQ(ErrorOf([&] { client.Call(1022); }).first, -2147417851);
-        EXPECT_EQ(ErrorOf([&] { client.CallByName("Missing"); }).first, 438);
-    }
+    EXPECT_EQ(server.namesAsked, (std::vector<std::wstring>{L"PopupCount", L"Missing"}));
     EXPECT_EQ(server.references, 1u);
 }
 
