@@ -44,8 +44,7 @@ std::wstring TextOf(HWND dialog, int id) {
     return text;
 }
 
-TEST(LoginDialogTest, ShowsTheFormsTextsInTabOrder) {
-    forms::LoginFormState state{"Chris Miller", "sales", ""};
+TEST(LoginDialogTest, ShowsItsTextsAndTheTagIsOkOnlyAfterOk) {
     // Each control's text, 0 standing for the caption.
     const std::vector<std::pair<int, std::wstring>> expected = {
         {0, L"ACT! login"},
@@ -56,28 +55,6 @@ TEST(LoginDialogTest, ShowsTheFormsTextsInTabOrder) {
         {IDCANCEL, L"A&bbort"},
         {IDC_LOGIN_NAME, L"Chris Miller"},
         {IDC_LOGIN_PASSWORD, L"sales"}};
-    std::vector<std::pair<int, std::wstring>> texts;
-    bool tabOrder = true;
-    auto shown = WhenShown(L"ACT! login", [&](HWND dialog) {
-        wchar_t caption[64] = {};
-        ::GetWindowTextW(dialog, caption, 64);
-        for (const auto& [id, text] : expected) {
-            texts.emplace_back(id, id == 0 ? caption : TextOf(dialog, id));
-        }
-        const int order[] = {IDC_LOGIN_NAME, IDC_LOGIN_PASSWORD, IDOK, IDCANCEL};
-        for (int i = 0; i + 1 < 4; ++i) {
-            tabOrder = tabOrder && ::GetNextDlgTabItem(dialog, ::GetDlgItem(dialog, order[i]),
-                                                       FALSE) == ::GetDlgItem(dialog, order[i + 1]);
-        }
-        Press(dialog, IDCANCEL);
-    });
-    ShowLoginDialog(nullptr, state);
-    ASSERT_TRUE(shown.get());
-    EXPECT_EQ(texts, expected);
-    EXPECT_TRUE(tabOrder);
-}
-
-TEST(LoginDialogTest, TheTagIsOkOnlyAfterOkAndTheTextsComeBackAsTyped) {
     struct Case {
         const char* how;
         std::function<void(HWND)> close;
@@ -89,14 +66,29 @@ TEST(LoginDialogTest, TheTagIsOkOnlyAfterOkAndTheTextsComeBackAsTyped) {
         {"window frame", [](HWND d) { ::PostMessageW(d, WM_CLOSE, 0, 0); }, ""},
     };
     for (const Case& c : cases) {
-        forms::LoginFormState state{"old", "old", "stale"};
+        forms::LoginFormState state{"Chris Miller", "sales", "stale"};
+        std::vector<std::pair<int, std::wstring>> texts;
+        bool tabOrder = true;
         auto shown = WhenShown(L"ACT! login", [&](HWND dialog) {
+            wchar_t caption[64] = {};
+            ::GetWindowTextW(dialog, caption, 64);
+            for (const auto& [id, text] : expected) {
+                texts.emplace_back(id, id == 0 ? caption : TextOf(dialog, id));
+            }
+            const int order[] = {IDC_LOGIN_NAME, IDC_LOGIN_PASSWORD, IDOK, IDCANCEL};
+            for (int i = 0; i + 1 < 4; ++i) {
+                tabOrder = tabOrder &&
+                           ::GetNextDlgTabItem(dialog, ::GetDlgItem(dialog, order[i]), FALSE) ==
+                               ::GetDlgItem(dialog, order[i + 1]);
+            }
             ::SetDlgItemTextW(dialog, IDC_LOGIN_NAME, L"  J\u00FCrgen ");
             ::SetDlgItemTextW(dialog, IDC_LOGIN_PASSWORD, L"p w");
             c.close(dialog);
         });
         ShowLoginDialog(nullptr, state);
         ASSERT_TRUE(shown.get()) << c.how;
+        EXPECT_EQ(texts, expected) << c.how;
+        EXPECT_TRUE(tabOrder) << c.how;
         EXPECT_EQ(state.Tag, c.tag) << c.how;
         EXPECT_EQ(state.Username, "  J\xC3\xBCrgen ") << c.how;
         EXPECT_EQ(state.Userpassword, "p w") << c.how;

@@ -101,7 +101,7 @@ TEST_F(WindowsComDlg32Test, SeveralFilesComeBackAsFolderAndNamesBetweenNuls) {
     EXPECT_EQ(ofn.nFileOffset, folder.size() + 1);
 }
 
-TEST_F(WindowsComDlg32Test, CancelAndRefusedRecordsLeaveTheBuffersAlone) {
+TEST_F(WindowsComDlg32Test, CancelRefusedRecordsAndTooLongAnswersLeaveTheBuffersAlone) {
     OPENFILENAME ofn = Record(OFN_EXPLORER);
     ofn.lpstrFile = "initial.dbf"s + std::string(249, '\0');
     const OPENFILENAME before = ofn;
@@ -117,15 +117,14 @@ TEST_F(WindowsComDlg32Test, CancelAndRefusedRecordsLeaveTheBuffersAlone) {
     EXPECT_EQ(comdlg.GetSaveFileNameA(ofn), 0);
     EXPECT_EQ(comdlg.CommDlgExtendedError(), CDERR_STRUCTSIZE);
     EXPECT_EQ(ofn.lpstrFile, before.lpstrFile);
-}
 
-TEST_F(WindowsComDlg32Test, AnAnswerLongerThanTheBufferIsRefused) {
-    OPENFILENAME ofn = Record(OFN_EXPLORER, 8);
-    auto answered = Answer(wideTitle, L"Sales.dbf", false);
-    EXPECT_EQ(comdlg.GetOpenFileNameA(ofn), 0);
-    ASSERT_TRUE(answered.get());
+    // An answer longer than the buffer is refused.
+    OPENFILENAME small = Record(OFN_EXPLORER, 8);
+    auto tooLong = Answer(wideTitle, L"Sales.dbf", false);
+    EXPECT_EQ(comdlg.GetOpenFileNameA(small), 0);
+    ASSERT_TRUE(tooLong.get());
     EXPECT_EQ(comdlg.CommDlgExtendedError(), FNERR_BUFFERTOOSMALL);
-    EXPECT_EQ(ofn.lpstrFile, std::string(8, '\0'));
+    EXPECT_EQ(small.lpstrFile, std::string(8, '\0'));
 }
 
 } // namespace
