@@ -1,10 +1,8 @@
 // Variant <-> VARIANT: every kind of the object model both ways, the exact VARIANT each becomes,
-// and what arrives from COM in other shapes.
+// and what arrives from COM in other shapes. Objects: ComDispatchTest serves and returns one.
 
 #include "platform/actole/com/VariantMarshal.h"
 #include "platform/actole/AutomationError.h"
-#include "platform/actole/com/ComApartment.h"
-#include "platform/actole/com/DispatchServer.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +11,6 @@
 
 namespace veltrano::ole::com {
 namespace {
-
-class Nothing final : public Dispatch {
-public:
-    Variant Invoke(std::int32_t, InvokeKind, std::span<const Variant>) override { return {}; }
-    Variant InvokeByName(std::string_view, InvokeKind, std::span<const Variant>) override {
-        return {};
-    }
-};
 
 // "Müller – 東京 😀": two-, three- and four-byte UTF-8 sequences.
 const std::string kNonAscii =
@@ -57,10 +47,7 @@ TEST(VariantMarshal, EveryKindBecomesItsVariantTypeAndComesBackEqual) {
 TEST(VariantMarshal, BooleansAreVariantBoolsAndStringsAreUtf16Bstrs) {
     UniqueVariant yes;
     ToVARIANT(Variant(true), *yes.Put());
-    EXPECT_EQ(V_BOOL(&yes.Get()), -1);
-    UniqueVariant no;
-    ToVARIANT(Variant(false), *no.Put());
-    EXPECT_EQ(V_BOOL(&no.Get()), 0);
+    EXPECT_EQ(V_BOOL(&yes.Get()), -1); // False as 0: the round trip above
 
     UniqueVariant text;
     ToVARIANT(Variant(kNonAscii), *text.Put());
@@ -73,20 +60,6 @@ TEST(VariantMarshal, BooleansAreVariantBoolsAndStringsAreUtf16Bstrs) {
     V_VT(&odd) = VT_BOOL;
     V_BOOL(&odd) = 1;
     EXPECT_EQ(FromVARIANT(odd), Variant(true));
-}
-
-TEST(VariantMarshal, ProgramObjectsAreServedAndComeBackAsThemselves) {
-    const ComApartment apartment;
-    const auto live = std::make_shared<LiveObjects>();
-    const DispatchPtr object = std::make_shared<Nothing>();
-    {
-        UniqueVariant raw;
-        ToVARIANT(Variant(object), *raw.Put(), live);
-        ASSERT_EQ(V_VT(&raw.Get()), VT_DISPATCH);
-        EXPECT_EQ(live->Count(), 1);
-        EXPECT_EQ(FromVARIANT(raw.Get()).AsObject(), object);
-    }
-    EXPECT_EQ(live->Count(), 0);
 }
 
 VARIANT Raw(VARTYPE type) {

@@ -88,11 +88,9 @@ HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text) {
         return reinterpret_cast<HTREEITEM>(
             ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
     };
-    if (parent != nullptr) {
-        ::SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
-    }
-    for (HTREEITEM child = parent == nullptr ? next(TVGN_ROOT, nullptr) : next(TVGN_CHILD, parent);
-         child != nullptr; child = next(TVGN_NEXT, child)) {
+    ::SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+    for (HTREEITEM child = next(TVGN_CHILD, parent); child != nullptr;
+         child = next(TVGN_NEXT, child)) {
         if (TreeItemText(tree, child) == text) {
             return child;
         }

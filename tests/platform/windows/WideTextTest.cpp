@@ -16,9 +16,7 @@ TEST(WideTextTest, TextOutsideTheAnsiCodePageRoundTrips) {
         std::wstring utf16;
     } cases[] = {
         {"", L""},
-        {"ACT! - Sales", L"ACT! - Sales"},
         {"B\xC3\xBCr\xC3\xB6", L"B\u00FCr\u00F6"},
-        {"\xE2\x82\xAC 5", L"\u20AC 5"},
         {"\xE6\x97\xA5\xE6\x9C\xAC", L"\u65E5\u672C"},
         {"\xF0\x9D\x84\x9E", L"\xD834\xDD1E"}, // outside the BMP: a surrogate pair
         {"dir\0a.dbf\0b.dbf\0\0"s, L"dir\0a.dbf\0b.dbf\0\0"s},

@@ -3,7 +3,7 @@
 #include "support/TempFolder.h"
 #include "support/windows/TestHelpers.h"
 
-#include <exception>
+#include <memory>
 #include <stdexcept>
 
 namespace veltrano::testsupport {
@@ -14,36 +14,17 @@ std::wstring Wide(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
 }
 
-// The environment block: ours with the changes, sorted as Windows expects.
-std::wstring EnvironmentBlock(const EnvironmentChanges& changes) {
-    const auto upper = [](std::wstring name) {
-        for (auto& c : name) {
-            c = static_cast<wchar_t>(::towupper(c));
-        }
-        return name;
-    };
-    std::map<std::wstring, std::pair<std::wstring, std::wstring>> variables; // by upper-case name
+// Our environment block without the login variables, in its order.
+std::wstring EnvironmentWithoutLogin() {
+    std::wstring result;
     wchar_t* block = ::GetEnvironmentStringsW();
     for (const wchar_t* entry = block; *entry != L'\0'; entry += wcslen(entry) + 1) {
-        const std::wstring text(entry);
-        const auto equals = text.find(L'=', 1); // "=C:=C:\..." entries start with '='
-        if (equals != std::wstring::npos) {
-            variables[upper(text.substr(0, equals))] = {text.substr(0, equals),
-                                                        text.substr(equals + 1)};
+        if (_wcsnicmp(entry, L"VELTRANO_USER=", 14) != 0 &&
+            _wcsnicmp(entry, L"VELTRANO_PASSWORD=", 18) != 0) {
+            result.append(entry).push_back(L'\0');
         }
     }
     ::FreeEnvironmentStringsW(block);
-    for (const auto& [name, value] : changes) {
-        if (value) {
-            variables[upper(Wide(name))] = {Wide(name), Wide(*value)};
-        } else {
-            variables.erase(upper(Wide(name)));
-        }
-    }
-    std::wstring result;
-    for (const auto& [key, variable] : variables) {
-        result += variable.first + L"=" + variable.second + L'\0';
-    }
     return result + L'\0';
 }
 
@@ -57,28 +38,15 @@ HANDLE InheritableFile(const std::filesystem::path& file, DWORD access, DWORD di
     return handle;
 }
 
-// The command line of CreateProcess for these words, quoted so that the C runtime and
-// CommandLineToArgvW read the same words back.
+// The command line of CreateProcess for these words, each quoted. A word that would need
+// escaping (a quote, a trailing backslash) is refused: no test passes one.
 std::wstring CommandLineOf(const std::vector<std::wstring>& words) {
     std::wstring line;
     for (const auto& word : words) {
-        if (!line.empty()) {
-            line += L' ';
+        if (word.find(L'"') != std::wstring::npos || word.ends_with(L'\\')) {
+            throw std::invalid_argument("a command line word that needs escaping");
         }
-        line += L'"';
-        std::size_t backslashes = 0;
-        for (const wchar_t c : word) {
-            if (c == L'\\') {
-                ++backslashes;
-                continue;
-            }
-            // Backslashes before a quote are doubled, and the quote escaped.
-            line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-            backslashes = 0;
-            line += c;
-        }
-        line.append(backslashes * 2, L'\\');
-        line += L'"';
+        line += (line.empty() ? L"\"" : L" \"") + word + L'"';
     }
     return line;
 }
@@ -114,41 +82,30 @@ std::filesystem::path ProgramFolder() {
 }
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      const EnvironmentChanges& environment, std::chrono::milliseconds timeout) {
+                      std::chrono::milliseconds timeout) {
     TempFolder files;
     const auto outFile = files.File("stdout.txt");
     const auto errFile = files.File("stderr.txt");
     ProgramRun run;
     {
+        using Handle = std::unique_ptr<void, decltype(&::CloseHandle)>;
+        const Handle in(InheritableFile(L"NUL", GENERIC_READ, OPEN_EXISTING), &::CloseHandle);
+        const Handle out(InheritableFile(outFile, GENERIC_WRITE, CREATE_ALWAYS), &::CloseHandle);
+        const Handle err(InheritableFile(errFile, GENERIC_WRITE, CREATE_ALWAYS), &::CloseHandle);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = InheritableFile(L"NUL", GENERIC_READ, OPEN_EXISTING);
-        startup.hStdOutput = InheritableFile(outFile, GENERIC_WRITE, CREATE_ALWAYS);
-        startup.hStdError = InheritableFile(errFile, GENERIC_WRITE, CREATE_ALWAYS);
-        const std::wstring block = EnvironmentBlock(environment);
-        PROCESS_INFORMATION process{};
-        std::exception_ptr failed;
-        try {
-            process = Start(program, args, &block, startup);
-        } catch (...) {
-            failed = std::current_exception();
-        }
-        for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
-            ::CloseHandle(handle);
-        }
-        if (failed) {
-            std::rethrow_exception(failed);
-        }
-        const DWORD waited =
-            ::WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count()));
-        if (waited != WAIT_OBJECT_0) {
-            ::TerminateProcess(process.hProcess, 1);
-            ::CloseHandle(process.hProcess);
+        startup.hStdInput = in.get();
+        startup.hStdOutput = out.get();
+        startup.hStdError = err.get();
+        const std::wstring block = EnvironmentWithoutLogin();
+        const Handle process(Start(program, args, &block, startup).hProcess, &::CloseHandle);
+        if (::WaitForSingleObject(process.get(), static_cast<DWORD>(timeout.count())) !=
+            WAIT_OBJECT_0) {
+            ::TerminateProcess(process.get(), 1);
             throw std::runtime_error(program.string() + " did not end in time");
         }
-        ::GetExitCodeProcess(process.hProcess, &run.status);
-        ::CloseHandle(process.hProcess);
+        ::GetExitCodeProcess(process.get(), &run.status);
     }
     run.out = ReadBytes(outFile);
     run.err = ReadBytes(errFile);

@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,13 +17,10 @@ struct ProgramRun {
     std::string err;
 };
 
-// Variables to set (a value) or to remove (nullopt) in the child's environment.
-using EnvironmentChanges = std::map<std::string, std::optional<std::string>>;
-
-// Runs the program with UTF-8 arguments, no input and the given environment changes, and waits
-// for its end. Throws std::runtime_error when it cannot start or outlives the timeout.
+// Runs the program with UTF-8 arguments, no input and without VELTRANO_USER and
+// VELTRANO_PASSWORD (the login comes from its arguments or the registry), and waits for its
+// end. Throws std::runtime_error when it cannot start or outlives the timeout.
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      const EnvironmentChanges& environment = {},
                       std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
 // The folder of the running test program.
