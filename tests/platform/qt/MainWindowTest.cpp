@@ -269,7 +269,7 @@ private slots:
         QVERIFY(!find.NoMatch());
     }
 
-    void dividerMovesTheListAndLayoutIsRemembered() {
+    void dividerMovesTheListAndLayoutAndGeometryAreRemembered() {
         auto& tree = window->Tree();
         auto& list = window->List();
         const QRect listBefore = list.geometry();
@@ -300,10 +300,9 @@ private slots:
         ClickNode(groupFields);
         QTRY_COMPARE(form->lvACT.ColumnCount(), 16);
         QCOMPARE(window->List().header()->sectionSize(6), 333);
-    }
 
-    // Damaged values are read as never saved (WindowSettingsTest).
-    void geometryOffEveryScreenRestoresTheSizeAlone() {
+        // A geometry off every screen restores the size alone. Damaged values are read as never
+        // saved (WindowSettingsTest).
         settings.Save("Veltrano", "window", "geometry", "30,40,640,480");
         window->RestoreLayout();
         QTRY_COMPARE(window->geometry(), QRect(30, 40, 640, 480));

@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(Label("lbMS")->text(),
                  QString::fromStdString(about::LinkCaptionOf(VELTRANO_WEB_ADDRESS)));
         QCOMPARE(Label("lbMS")->toolTip(), QString("Besuchen Sie uns im Internet..."));
-        QVERIFY(!Label("lbCopyright")->text().isEmpty());
+        QCOMPARE(Label("lbCopyright")->text(), QString::fromUtf8("© 2026 Veltrano"));
         for (const char* name : {"lbVersion", "lbCopyright", "lbMS"}) {
             QVERIFY2(Label(name)->sizeHint().width() <= Label(name)->width(), name); // not cut
         }
