@@ -28,20 +28,11 @@ void ClickCentre(HWND window, const RECT& rect) {
     PostClick(window, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
-class WindowProgramTest : public ::testing::Test {
-protected:
-    WindowProgramTest() {
-        const auto created =
-            RunProgram(fs::absolute(BinDir()) / "act-standin.exe", {"create", sample, "--sample"});
-        EXPECT_EQ(created.status, 0u) << created.err;
-    }
-
+TEST(WindowProgramTest, LogsInShowsAFieldsListSortsByAHeaderClickAndCloses) {
     TempFolder temp;
-    const std::string sample = Utf8(temp.Path() / "sample.dbf");
-};
-
-TEST_F(WindowProgramTest, LogsInShowsAFieldsListSortsByAHeaderClickAndCloses) {
-    HelperProcess program(fs::absolute(BinDir()) / "veltrano.exe", {sample});
+    ole::standin::WriteSampleDatabase(temp.Path() / "sample.dbf");
+    HelperProcess program(fs::absolute(BinDir()) / "veltrano.exe",
+                          {Utf8(temp.Path() / "sample.dbf")});
 
     HWND login = nullptr;
     ASSERT_TRUE(Eventually(
