@@ -67,9 +67,8 @@ TEST(DispatchIdsTest, EveryIdentifierIsTheOneActPublishes) {
         EXPECT_EQ(constant, published);
     }
 
-    EXPECT_EQ(classid::kDatabaseClass, "{99D296F7-11CF-11D0-8680-0020AFA095EE}");
+    // The class and the ProgID: the registry keys in com/RegistrationTest.
     EXPECT_EQ(classid::kDatabaseInterface, "{99D296F6-11CF-11D0-8680-0020AFA095EE}");
-    EXPECT_EQ(classid::kApplicationProgId, "ACTOLE.APPOBJECT");
     EXPECT_EQ(member::kTableFields, "Fields");
     EXPECT_EQ(member::kPopupListPopupCount, "PopupCount");
 }

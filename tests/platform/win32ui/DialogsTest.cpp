@@ -63,7 +63,6 @@ TEST(LoginDialogTest, ShowsItsTextsAndTheTagIsOkOnlyAfterOk) {
     const Case cases[] = {
         {"OK", [](HWND d) { Press(d, IDOK); }, "ok"},
         {"Abbort", [](HWND d) { Press(d, IDCANCEL); }, ""},
-        {"window frame", [](HWND d) { ::PostMessageW(d, WM_CLOSE, 0, 0); }, ""},
     };
     for (const Case& c : cases) {
         forms::LoginFormState state{"Chris Miller", "sales", "stale"};

@@ -74,14 +74,14 @@ std::wstring AskText(HWND window, UINT message, WPARAM wParam, Record request) {
     return text;
 }
 
-} // namespace
-
 std::wstring TreeItemText(HWND tree, HTREEITEM item) {
     TVITEMW request{};
     request.mask = TVIF_TEXT;
     request.hItem = item;
     return AskText(tree, TVM_GETITEMW, 0, request);
 }
+
+} // namespace
 
 HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text) {
     const auto next = [&](UINT relation, HTREEITEM from) {

@@ -11,7 +11,6 @@
 
 namespace veltrano::testsupport {
 
-std::wstring TreeItemText(HWND tree, HTREEITEM item);
 // The child of parent with this text, after expanding parent; null when none.
 HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text);
 RECT TreeItemTextRect(HWND tree, HTREEITEM item);

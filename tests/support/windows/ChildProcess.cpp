@@ -81,8 +81,7 @@ std::filesystem::path ProgramFolder() {
     return std::filesystem::path(name).parent_path();
 }
 
-ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      std::chrono::milliseconds timeout) {
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args) {
     TempFolder files;
     const auto outFile = files.File("stdout.txt");
     const auto errFile = files.File("stderr.txt");
@@ -100,8 +99,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
         startup.hStdError = err.get();
         const std::wstring block = EnvironmentWithoutLogin();
         const Handle process(Start(program, args, &block, startup).hProcess, &::CloseHandle);
-        if (::WaitForSingleObject(process.get(), static_cast<DWORD>(timeout.count())) !=
-            WAIT_OBJECT_0) {
+        if (::WaitForSingleObject(process.get(), 60000) != WAIT_OBJECT_0) {
             ::TerminateProcess(process.get(), 1);
             throw std::runtime_error(program.string() + " did not end in time");
         }

@@ -19,9 +19,8 @@ struct ProgramRun {
 
 // Runs the program with UTF-8 arguments, no input and without VELTRANO_USER and
 // VELTRANO_PASSWORD (the login comes from its arguments or the registry), and waits for its
-// end. Throws std::runtime_error when it cannot start or outlives the timeout.
-ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      std::chrono::milliseconds timeout = std::chrono::seconds(60));
+// end. Throws std::runtime_error when it cannot start or runs longer than a minute.
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args);
 
 // The folder of the running test program.
 std::filesystem::path ProgramFolder();
