@@ -65,8 +65,8 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
     EXPECT_TRUE(ran.empty());
 }
 
-// The tree going back on No and on by Yes is checked by the Qt window's test; the panel texts by
-// the Search again test.
+// The tree going back on No is checked by the Qt window's test; the panel texts by the Search
+// again test.
 TEST_F(frmHauptTest, UnsavedMarksAskBeforeASurveyAndBeforeClosing) {
     const auto fields = Node(Node(0, "x", "Datenbank"), "Fields", "Felder");
     form->SetListSource(fields);

@@ -27,16 +27,6 @@ using controls::TreeView;
 using Index = TreeView::Index;
 using Strings = std::vector<std::string>;
 
-class StatusRecorder final : public controls::StatusBar::Listener {
-public:
-    void PanelTextChanged(const std::string& key, const std::string& text) override {
-        if (key == "Status") {
-            texts.push_back(text);
-        }
-    }
-    Strings texts;
-};
-
 // Contact (2 records): Company 25 (initial value "a = b"), City 9 (six popup entries, the 4th
 // without a remark, the 5th without a value), Phone 100 (type Phone). Group: no name, no
 // fields. Sales: Stage 1 with an empty popup list. Users Chris and Dana (no ID, no password).
@@ -63,7 +53,8 @@ inline void WriteDetailDatabase(const fs::path& file) {
     db.Commit();
 }
 
-class DetailWindow {
+// The window keeps the texts of its Status panel in statusTexts.
+class DetailWindow final : public controls::StatusBar::Listener {
 public:
     DetailWindow() {
         form.Load();
@@ -75,7 +66,12 @@ public:
         testsupport::ScriptedForms scanForms; // the scan's own calls stay out of the record
         scan::ScanDatabase(db, Tree(), *form.StatusPanel, scanForms);
         db.Close();
-        form.StatusBar.SetListener(&status);
+        form.StatusBar.SetListener(this);
+    }
+    void PanelTextChanged(const std::string& key, const std::string& text) override {
+        if (key == "Status") {
+            statusTexts.push_back(text);
+        }
     }
 
     // The node reached from the database node by child texts: "Tables/Contact/Fields".
@@ -111,7 +107,7 @@ public:
 
     TempFolder folder;
     NullPlatform platform;
-    StatusRecorder status;
+    Strings statusTexts;
     app::frmHaupt form = platform.MainForm();
 };
 

@@ -39,10 +39,10 @@ TEST(DetailListStates, EachLayoutSetsItsStatusBusyStateAndSort) {
         DetailWindow w;
         w.List().SetSortKey(1);
         w.form.StatusPanel->SetText("before");
-        w.status.texts.clear();
+        w.statusTexts.clear();
         w.Click(c.path);
         const auto& list = w.List();
-        EXPECT_EQ(w.status.texts, c.status) << c.path;
+        EXPECT_EQ(w.statusTexts, c.status) << c.path;
         const auto pointers = c.busy ? std::vector<int>{forms::vbHourglass, forms::vbDefault}
                                      : std::vector<int>{forms::vbDefault};
         EXPECT_EQ(w.Forms().MousePointers(), pointers) << c.path;
@@ -61,7 +61,7 @@ TEST(DetailListStates, AFailureWhileFillingLeavesTheWindowReady) {
     w.Click("Tables/Contact/Fields");
     w.List().SetListener(nullptr);
     EXPECT_EQ(w.Forms().Messages().size(), 1u); // reported by the window's dispatch
-    EXPECT_EQ(w.status.texts, (Strings{"Reading field structures...", ""}));
+    EXPECT_EQ(w.statusTexts, (Strings{"Reading field structures...", ""}));
     EXPECT_TRUE(w.Tree().Enabled() && w.List().Enabled() && w.form.Toolbar.Enabled());
 }
 
@@ -76,13 +76,13 @@ TEST_F(DetailListTest, OtherNodesEmptyTheListAndTouchNothingElse) {
                              "Tables/Contact/Fields/Company/Type = String", "Users/Chris",
                              "Tables/Contact/Fields/City/PopupList/Item 0"}) {
         w.Click("Tables/Contact/Fields");
-        w.status.texts.clear();
+        w.statusTexts.clear();
         const auto pointers = w.Forms().MousePointers().size();
         ASSERT_NE(w.At(path), 0) << path;
         w.Click(path);
         EXPECT_EQ(list.ColumnCount() + list.RowCount(), 0) << path;
         EXPECT_TRUE(list.Sorted()) << path;
-        EXPECT_TRUE(w.status.texts.empty()) << path;
+        EXPECT_TRUE(w.statusTexts.empty()) << path;
         EXPECT_EQ(w.Forms().MousePointers().size(), pointers) << path;
     }
 }
