@@ -19,6 +19,7 @@ protected:
         commands.Replace = [this](frmHaupt&) { ran.push_back("Replace"); };
         commands.Save = [this](frmHaupt&) { ran.push_back("Save"); };
         commands.SurveyDatabase = [this](frmHaupt&) { ran.push_back("SurveyDatabase"); };
+        commands.NodeClick = [this](frmHaupt&) { ran.push_back("NodeClick"); };
         form = std::make_unique<frmHaupt>(platform.Get(), commands);
         form->Load();
     }
@@ -65,10 +66,10 @@ TEST_F(frmHauptTest, EditCommandsRunOnlyOnTheFieldsListShown) {
     EXPECT_TRUE(ran.empty());
 }
 
-// The tree going back on No is checked by the Qt window's test; the panel texts by the Search
-// again test.
-TEST_F(frmHauptTest, UnsavedMarksAskBeforeASurveyAndBeforeClosing) {
-    const auto fields = Node(Node(0, "x", "Datenbank"), "Fields", "Felder");
+// The panel texts are checked by the Search again test.
+TEST_F(frmHauptTest, UnsavedMarksAskBeforeANodeClickASurveyAndClosing) {
+    const auto db = Node(0, "x", "Datenbank");
+    const auto fields = Node(db, "Fields", "Felder");
     form->SetListSource(fields);
     for (int c = 0; c < 8; ++c) {
         form->lvACT.ColumnHeadersAdd("", "");
@@ -77,16 +78,32 @@ TEST_F(frmHauptTest, UnsavedMarksAskBeforeASurveyAndBeforeClosing) {
     form->lvACT.SetSubItemBold(1, 6, true);
     form->lvACT.SetSubItemBold(1, 7, true);
     for (const int answer : {forms::vbNo, forms::vbYes}) {
+        form->tvACT.SetSelected(db);
+        platform.forms.QueueMsgBoxResult(answer);
+        form->OnNodeClick();
+        // On No the tree goes back to the node the marked list belongs to.
+        EXPECT_EQ(form->tvACT.SelectedItem(), answer == forms::vbYes ? db : fields);
         platform.forms.QueueMsgBoxResult(answer);
         form->OnButtonClick("SurveyDatabase");
         platform.forms.QueueMsgBoxResult(answer);
         EXPECT_EQ(form->QueryUnload(), answer == forms::vbYes);
     }
-    EXPECT_EQ(ran, std::vector<std::string>{"SurveyDatabase"});
+    EXPECT_EQ(ran, (std::vector<std::string>{"NodeClick", "SurveyDatabase"}));
     const testsupport::MessageCall question{
         "2 changes have not been saved. Discard them?",
         forms::vbYesNo | forms::vbQuestion | forms::vbDefaultButton2, ""};
-    EXPECT_EQ(platform.forms.Messages(), std::vector<testsupport::MessageCall>(4, question));
+    EXPECT_EQ(platform.forms.Messages(), std::vector<testsupport::MessageCall>(6, question));
+}
+
+// The margins and the pixel placements are checked by both windows' layout tests.
+TEST_F(frmHauptTest, AMinimisedWindowIsLeftAsItIsAndASmallOneGrows) {
+    form->State = app::WindowState::Minimized;
+    form->Width = form->Height = 0;
+    form->OnResize();
+    EXPECT_EQ(form->Width, 0);
+    form->State = app::WindowState::Normal;
+    form->OnResize();
+    EXPECT_EQ(form->Width, frmHaupt::kMinimumOuterSize);
 }
 
 // The report's layout is checked by the Survey Database and Save tests.

@@ -11,7 +11,9 @@
 #include "platform/actole/standin/StandInEngine.h"
 #include "scan/SurveyDatabase.h"
 #include "scan/modStrukturScan.h"
+#include "support/FileBytes.h"
 #include "support/NullPlatform.h"
+#include "support/StatusRecorder.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +23,6 @@
 #include <cctype>
 #include <chrono>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -43,16 +44,6 @@ const testsupport::MessageCall kThreeSaved{"3 changes were saved.", 64, ""};
 
 using Outcome = edit::SaveResult::Outcome;
 
-class StatusTexts final : public controls::StatusBar::Listener {
-public:
-    void PanelTextChanged(const std::string& key, const std::string& text) override {
-        if (key == "Status") {
-            texts.push_back(text);
-        }
-    }
-    std::vector<std::string> texts;
-};
-
 // Contact: 10 Company, 11 Phone (both triggers), 12 City (none); Group: 10 Region, 25 Group
 // Name. Field 10 of both tables has an entry trigger under c:\old. The login is Chris, "pw".
 void WriteTriggerDatabase(const fs::path& file, bool withPhone = true, bool withLogin = false) {
@@ -73,11 +64,6 @@ void WriteTriggerDatabase(const fs::path& file, bool withPhone = true, bool with
         db.AddUser({.name = "Chris", .uniqueId = "U00000000001", .password = "pw"});
     }
     db.Commit();
-}
-
-std::string Bytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The window as the program wires it, with the stand-in engine behind Database objects; ACT! runs
@@ -110,7 +96,7 @@ protected:
     }
     void Save() {
         status.texts.clear();
-        before = Bytes(file);
+        before = ReadBytes(file);
         shown = forms.Messages().size();
         result = edit::SaveChanges(form);
     }
@@ -145,7 +131,7 @@ protected:
         EXPECT_EQ(result.outcome, outcome);
         EXPECT_EQ(SaveMessages(), messages);
         EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true, false, true, true}));
-        EXPECT_TRUE(Bytes(file) == before);
+        EXPECT_TRUE(ReadBytes(file) == before);
         EXPECT_TRUE(Ready());
     }
 
@@ -171,7 +157,7 @@ protected:
     NullPlatform platform;
     testsupport::ScriptedForms& forms = platform.forms;
     ScriptedWindows windows;
-    StatusTexts status;
+    StatusRecorder status;
     app::frmHaupt form =
         wiring::MainForm({forms, platform.objects, windows, platform.comdlg32, platform.shell32});
 };
@@ -202,7 +188,7 @@ TEST_F(SaveChangesTest, TheListShownDecidesTheTableWhateverTheTreeSelects) {
     Save();
     EXPECT_EQ(result.outcome, Outcome::NothingShown);
     EXPECT_TRUE(SaveMessages().empty());
-    EXPECT_TRUE(Bytes(file) == before);
+    EXPECT_TRUE(ReadBytes(file) == before);
 }
 
 TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway) {
@@ -227,7 +213,7 @@ TEST_F(SaveChangesTest, ChangedTriggersReachTheFileAndTheTreeShowsThemRightAway)
     // Without marks nothing is written, and zero is reported.
     Save();
     EXPECT_EQ(SaveMessages(), (Messages{{"0 changes were saved.", 64, ""}}));
-    EXPECT_TRUE(Bytes(file) == before);
+    EXPECT_TRUE(ReadBytes(file) == before);
 
     // The tree holds what the file holds: the list rebuilt from it shows the saved texts.
     ClickFields("Contact");

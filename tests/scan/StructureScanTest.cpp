@@ -2,6 +2,7 @@
 // events run by the clock during the scan with the progress shown in the second panel then.
 
 #include "StandInFixture.h"
+#include "support/StatusRecorder.h"
 
 #include <chrono>
 
@@ -121,18 +122,12 @@ TEST_F(StructureScan, EventsRunAsTheClockSaysWithProgressInTheSecondPanel) {
          {"Status: Reading database structure...", "Status: Closing ACT! database..."}},
     };
     // The progress is set only when events run.
-    struct PanelRecorder final : controls::StatusBar::Listener {
-        void PanelTextChanged(const std::string& key, const std::string& text) override {
-            seen.push_back(key + ": " + text);
-        }
-        Texts seen;
-    };
     for (const auto& [interval, seen] : cases) {
-        PanelRecorder recorder;
+        testsupport::StatusRecorder recorder(true);
         status.SetListener(&recorder);
         Scan(file, interval);
         status.SetListener(nullptr);
-        EXPECT_EQ(recorder.seen, seen);
+        EXPECT_EQ(recorder.texts, seen);
     }
 }
 

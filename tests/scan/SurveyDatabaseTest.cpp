@@ -8,6 +8,7 @@
 #include "platform/win32/linux/LinuxComDlg32.h"
 #include "support/NullPlatform.h"
 #include "support/OverridingDispatch.h"
+#include "support/StatusRecorder.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -34,11 +35,11 @@ void WriteLoginDatabase(const std::filesystem::path& file, const std::string& us
     db.Commit();
 }
 
-class SurveyDatabaseTest : public ::testing::Test, controls::StatusBar::Listener {
+class SurveyDatabaseTest : public ::testing::Test {
 protected:
     SurveyDatabaseTest() {
         form.Load();
-        form.StatusBar.SetListener(this);
+        form.StatusBar.SetListener(&status);
         WriteLoginDatabase(file);
         platform.objects.database = [this] {
             database = std::make_shared<testsupport::OverridingDispatch>(
@@ -47,11 +48,6 @@ protected:
         };
     }
 
-    void PanelTextChanged(const std::string& key, const std::string& text) override {
-        if (key == "Status") {
-            statusTexts.push_back(text);
-        }
-    }
     // Only this tree node, and three visited entries so that Back is enabled.
     void SeedEarlierSurvey() {
         form.tvACT.Clear();
@@ -75,7 +71,7 @@ protected:
     }
     // Every way out of the command ends like this: status empty, history cleared, window ready.
     void ExpectClosingSteps() {
-        EXPECT_TRUE(statusTexts.back().empty() && form.StatusPanel->Text().empty() &&
+        EXPECT_TRUE(status.texts.back().empty() && form.StatusPanel->Text().empty() &&
                     form.History.Count() == 0 && !form.Toolbar.ByKey("Back").enabled &&
                     !form.Toolbar.ByKey("For").enabled && form.tvACT.Enabled() &&
                     form.lvACT.Enabled() && form.Toolbar.Enabled() &&
@@ -92,7 +88,7 @@ protected:
     std::filesystem::path file = folder.Path() / "Team.dbf";
     testsupport::NullPlatform platform;
     win32::LinuxComDlg32 comdlg32{platform.forms};
-    std::vector<std::string> statusTexts;
+    testsupport::StatusRecorder status;
     app::frmHaupt form{
         {platform.forms, platform.objects, platform.user32, comdlg32, platform.shell32}};
     std::map<std::int32_t, testsupport::OverridingDispatch::Override> overrides;
@@ -104,7 +100,7 @@ TEST_F(SurveyDatabaseTest, ChosenFileIsOpenedLoggedInScannedAndClosed) {
     forms().QueueLogin(LoginAnswer{"Chris", "pw"});
     EXPECT_EQ(Survey(), scan::SurveyOutcome::Read);
     const std::string opening = "Opening ACT! database " + file.string() + "...";
-    EXPECT_EQ(statusTexts,
+    EXPECT_EQ(status.texts,
               (Texts{"Opening current ACT! database...", "Open ACT! database", opening,
                      "ACT! login", "Validating ACT! user Chris...", "Reading database structure...",
                      "Closing ACT! database...", ""}));
@@ -133,7 +129,7 @@ TEST_F(SurveyDatabaseTest, BlankNameAsksAgainAndBlanksAroundANameAreKeptSavedAnd
                                                  {"Veltrano", "options", "userpassword", " pw"}}));
     // The dialog shows what was typed last, not the stored values again.
     EXPECT_EQ(forms().LoginsShown()[2].Username, "   ");
-    EXPECT_THAT(statusTexts, ::testing::Contains("Validating ACT! user  Chris ..."));
+    EXPECT_THAT(status.texts, ::testing::Contains("Validating ACT! user  Chris ..."));
 }
 
 TEST_F(SurveyDatabaseTest, RefusedLoginKeepsTheRefusedValuesAndGoesOnIfTheDatabaseOpened) {
