@@ -46,14 +46,9 @@ inline const Args kSampleLogin{"--user", std::string(ole::standin::kSampleUserNa
 // "Team": Contact fields 25 "Name" (entry trigger) and 9 "Phone" (exit trigger, a popup
 // list of two), table name "Contacts"; users "Chris" (password "pw") and "Pat" ("pat").
 struct Team {
-    std::string tableName = "Contacts";
     std::string phoneName = "Phone";
     std::string nameTrigger = R"(c:\old\a.exe c:\old\b.exe)";
-    std::vector<ole::standin::PopupEntry> phoneList{{"A", "first"}, {"B", ""}};
     std::vector<ole::standin::FieldDefinition> moreFields{};
-    bool phoneFirst = false;
-    std::string firstUser = "Chris";
-    bool record = false;
 };
 
 class CliTest : public ::testing::Test {
@@ -88,26 +83,21 @@ protected:
         const auto file = temp.Path() / (name + ".dbf");
         StandInDatabaseWriter db(file, "Team");
         const auto contact = TableAccessor::Contact;
-        db.SetTableName(contact, s.tableName);
-        db.AddField(contact, {.id = 25,
-                              .name = "Name",
-                              .length = 40,
-                              .entryTrigger = s.nameTrigger,
-                              .position = std::int16_t(s.phoneFirst ? 1 : 0)});
+        db.SetTableName(contact, "Contacts");
+        db.AddField(
+            contact,
+            {.id = 25, .name = "Name", .length = 40, .entryTrigger = s.nameTrigger, .position = 0});
         db.AddField(contact, {.id = 9,
                               .name = s.phoneName,
                               .length = 20,
                               .exitTrigger = R"(c:\old\dial.exe)",
-                              .position = std::int16_t(s.phoneFirst ? 0 : 1)});
-        db.AddPopupList(contact, 9, s.phoneList);
+                              .position = 1});
+        db.AddPopupList(contact, 9, {{"A", "first"}, {"B", ""}});
         for (const auto& field : s.moreFields) {
             db.AddField(contact, field);
         }
-        db.AddUser({.name = s.firstUser, .uniqueId = "U1", .password = "pw", .security = 1});
+        db.AddUser({.name = "Chris", .uniqueId = "U1", .password = "pw", .security = 1});
         db.AddUser({.name = "Pat", .password = "pat", .security = 2});
-        if (s.record) {
-            db.AddRecord(contact, "R1");
-        }
         db.Commit();
         return file;
     }
