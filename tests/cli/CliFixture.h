@@ -7,14 +7,10 @@
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "support/BinDir.h"
-#include "tools/StandInProcess.h"
+#include "tools/ChildProcess.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,11 +24,6 @@ struct CliResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadFileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 inline Args operator+(Args a, const Args& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -55,27 +46,16 @@ class CliTest : public ::testing::Test {
 protected:
     // Runs the program through env(1), which drops the inherited login and folder variables.
     CliResult Run(const Args& args) const {
-        std::string command = "env -u VELTRANO_USER -u VELTRANO_PASSWORD -u HOME -u "
-                              "XDG_CONFIG_HOME -u XDG_RUNTIME_DIR";
+        Args command{"env",  "-u", "VELTRANO_USER",   "-u", "VELTRANO_PASSWORD", "-u",
+                     "HOME", "-u", "XDG_CONFIG_HOME", "-u", "XDG_RUNTIME_DIR"};
         for (const auto& [name, value] : environment) {
-            command += " " + Quoted(name + "=" + value);
-        }
-        for (const auto& arg : Args{BinDir() + "/veltrano-cli"} + args) {
-            command += " " + Quoted(arg);
+            command.push_back(name + "=" + value);
         }
         const auto out = stdoutTo.empty() ? temp.Path() / "stdout.txt" : stdoutTo;
         const auto err = temp.Path() / "stderr.txt";
         const int status =
-            std::system((command + " </dev/null >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                stdoutTo.empty() ? ReadFileBytes(out) : "", ReadFileBytes(err)};
-    }
-    static std::string Quoted(const std::string& text) {
-        std::string quoted = "'";
-        for (const char c : text) {
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        return quoted + "'";
+            ChildProcess(command + Args{BinDir() + "/veltrano-cli"} + args, out, err).Wait();
+        return {status, stdoutTo.empty() ? ReadFileBytes(out) : "", ReadFileBytes(err)};
     }
 
     fs::path WriteTeamDatabase(const std::string& name = "Team", const Team& s = {}) {

@@ -141,7 +141,7 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
 
     const auto file = WriteTeamDatabase();
     fs::create_directory(temp.Path() / "logs");
-    StandInProcess act(temp.Path(), file, temp.Path() / "logs");
+    ChildProcess act(temp.Path(), file, temp.Path() / "logs");
     ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
     const auto survey = Run({"survey"});
     ASSERT_EQ(survey.status, 0) << survey.err;
