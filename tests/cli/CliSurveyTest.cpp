@@ -109,23 +109,18 @@ TEST_F(CliTest, DatabaseThatCannotBeOpenedFailsWithItsReasonAndStaysUntouched) {
 }
 
 TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {
-    const auto file = temp.Path() / "popup.dbf";
-    {
-        ole::standin::StandInDatabaseWriter db(file, "Popup");
-        db.AddField(ole::standin::TableAccessor::Contact,
-                    {.id = 3, .name = "State", .entryTrigger = "x", .hasPopupList = true});
-        db.Commit();
-    }
-    const auto survey = Run({"survey", file.string()});
+    const auto file = WriteTeamDatabase(
+        "Team", {.moreFields = {{.id = 3, .name = "State", .hasPopupList = true}}});
+    const auto survey = Run(Args{"survey", file.string()} + kTeamLogin);
     EXPECT_EQ(survey.status, 1);
-    EXPECT_EQ(survey.out.substr(0, 14), "Popup\n  Tables");
+    EXPECT_EQ(survey.out.substr(0, 14), "Team\n  Tables\n");
     EXPECT_NE(survey.out.find("        State\n"), std::string::npos);
     EXPECT_NE(survey.err, "");
-    EXPECT_EQ(survey.err.find('\r'), std::string::npos);
 
     const std::string before = ReadFileBytes(file);
-    const auto replace = Run({"replace", file.string(), "--table", "Contact", "--search", "x",
-                              "--replace", "y", "--save"});
+    const auto replace = Run(Args{"replace", file.string(), "--table", "Contact", "--search", "old",
+                                  "--replace", "new", "--save"} +
+                             kTeamLogin);
     EXPECT_EQ(replace.status, 1);
     EXPECT_EQ(replace.out, "");
     EXPECT_EQ(replace.err.substr(survey.err.size()),
@@ -141,7 +136,7 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
 
     const auto file = WriteTeamDatabase();
     fs::create_directory(temp.Path() / "logs");
-    StandInProcess act(temp.Path(), file, temp.Path() / "logs");
+    ChildProcess act(temp.Path(), file, temp.Path() / "logs");
     ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
     const auto survey = Run({"survey"});
     ASSERT_EQ(survey.status, 0) << survey.err;

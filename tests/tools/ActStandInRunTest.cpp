@@ -1,4 +1,4 @@
-#include "StandInProcess.h"
+#include "ChildProcess.h"
 
 #include "act/ActObjects.h"
 #include "act/clACTApplication.h"
@@ -17,16 +17,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using testsupport::StandInProcess;
+using testsupport::ChildProcess;
 
 class ActStandInRunTest : public ::testing::Test {
 protected:
     ActStandInRunTest() { testsupport::WriteRunDatabase(database, "Sales Team"); }
 
-    std::unique_ptr<StandInProcess> Start(const fs::path& file) {
+    std::unique_ptr<ChildProcess> Start(const fs::path& file) {
         auto logs = temp.Path() / ("logs" + std::to_string(++started));
         fs::create_directory(logs);
-        auto process = std::make_unique<StandInProcess>(runtime, file, logs);
+        auto process = std::make_unique<ChildProcess>(runtime, file, logs);
         EXPECT_TRUE(process->WaitRegistered()) << process->Stderr();
         return process;
     }
@@ -94,7 +94,7 @@ TEST_F(ActStandInRunTest, TheLaterRegisteredServesTheApplicationAndEveryFileIsKn
 TEST_F(ActStandInRunTest, RefusesAFileThatIsNoDatabase) {
     const fs::path junk = temp.Path() / "junk.dbf";
     std::ofstream(junk) << "not a database";
-    StandInProcess standIn(runtime, junk, temp.Path());
+    ChildProcess standIn(runtime, junk, temp.Path());
     EXPECT_EQ(standIn.Wait(), 1);
     EXPECT_NE(standIn.Stderr().find("is not a stand-in ACT! database"), std::string::npos)
         << standIn.Stderr();

@@ -1,7 +1,7 @@
 // The stand-in application's server in this process: bad requests, and clients that stay or
 // trickle their requests.
 
-#include "StandInProcess.h"
+#include "ChildProcess.h"
 
 #include "platform/actole/AutomationError.h"
 #include "platform/actole/standin/application/AppModel.h"

@@ -1,4 +1,4 @@
-#include "StandInProcess.h"
+#include "ChildProcess.h"
 
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/win32/linux/WindowRegistry.h"
@@ -37,41 +37,46 @@ void WriteRunDatabase(const fs::path& file, const std::string& name) {
     db.Commit();
 }
 
-StandInProcess::StandInProcess(const fs::path& runtimeDir, const fs::path& database,
-                               const fs::path& logDir)
-    : folder_(runtimeDir / "act-standin"), stderr_(logDir / "stderr.txt") {
-    // env(1) sets the folder and then replaces itself by the program, which keeps the pid.
-    std::vector<std::string> arguments{"env", "XDG_RUNTIME_DIR=" + runtimeDir.string(),
-                                       (fs::path(BinDir()) / "act-standin").string(), "run",
-                                       database.string()};
-    std::vector<char*> argv;
-    for (auto& argument : arguments) {
-        argv.push_back(argument.data());
+ChildProcess::ChildProcess(std::vector<std::string> argv, const fs::path& out, const fs::path& err)
+    : stderr_(err) {
+    std::vector<char*> pointers;
+    for (auto& argument : argv) {
+        pointers.push_back(argument.data());
     }
-    argv.push_back(nullptr);
+    pointers.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    const fs::path stdoutFile = logDir / "stdout.txt";
-    posix_spawn_file_actions_addopen(&actions, 1, stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, stderr_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    const int result = ::posix_spawnp(&pid_, "env", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    for (const auto& [fd, file] : {std::pair{1, &out}, std::pair{2, &err}}) {
+        posix_spawn_file_actions_addopen(&actions, fd, file->c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+    }
+    const int result =
+        ::posix_spawnp(&pid_, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {
-        throw std::runtime_error("cannot start " + arguments[2]);
+        throw std::runtime_error("cannot start " + argv[0]);
     }
 }
 
-StandInProcess::~StandInProcess() {
+// env(1) sets the folder and then replaces itself by the program, which keeps the pid.
+ChildProcess::ChildProcess(const fs::path& runtimeDir, const fs::path& database,
+                           const fs::path& logDir)
+    : ChildProcess({"env", "XDG_RUNTIME_DIR=" + runtimeDir.string(),
+                    (fs::path(BinDir()) / "act-standin").string(), "run", database.string()},
+                   logDir / "stdout.txt", logDir / "stderr.txt") {
+    folder_ = runtimeDir / "act-standin";
+}
+
+ChildProcess::~ChildProcess() {
     if (pid_ > 0) {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
     }
 }
 
-bool StandInProcess::WaitRegistered(std::chrono::milliseconds timeout) {
+bool ChildProcess::WaitRegistered(std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < end) {
         if (pid_ <= 0 || ::waitpid(pid_, nullptr, WNOHANG) == pid_) {
@@ -86,20 +91,24 @@ bool StandInProcess::WaitRegistered(std::chrono::milliseconds timeout) {
     return false;
 }
 
-int StandInProcess::Stop(int signal) {
+int ChildProcess::Stop(int signal) {
     ::kill(pid_, signal);
     return Wait();
 }
 
-int StandInProcess::Wait() {
+int ChildProcess::Wait() {
     int status = 0;
     ::waitpid(pid_, &status, 0);
     pid_ = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::string StandInProcess::Stderr() const {
-    std::ifstream in(stderr_);
+std::string ChildProcess::Stderr() const {
+    return ReadFileBytes(stderr_);
+}
+
+std::string ReadFileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
