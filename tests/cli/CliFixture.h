@@ -7,14 +7,13 @@
 #include "platform/actole/standin/SampleDatabase.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "support/BinDir.h"
+#include "support/FileBytes.h"
 #include "tools/StandInProcess.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,10 +28,7 @@ struct CliResult {
     std::string err;
 };
 
-inline std::string ReadFileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testsupport::ReadBytes;
 
 inline Args operator+(Args a, const Args& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -73,7 +69,7 @@ protected:
         const int status =
             std::system((command + " </dev/null >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                stdoutTo.empty() ? ReadFileBytes(out) : "", ReadFileBytes(err)};
+                stdoutTo.empty() ? ReadBytes(out) : "", ReadBytes(err)};
     }
     static std::string Quoted(const std::string& text) {
         std::string quoted = "'";

@@ -50,7 +50,7 @@ TEST_F(CliLoginTest, RememberedLoginIsUsedAndNeverWritten) {
     // What the window would have remembered, in the file the window reads.
     forms::IniSettingsStore(configIni).Save("Veltrano", "options", "username", "Chris");
     forms::IniSettingsStore(configIni).Save("Veltrano", "options", "userpassword", "pw");
-    const std::string before = ReadFileBytes(configIni);
+    const std::string before = ReadBytes(configIni);
     const auto written = fs::last_write_time(configIni);
 
     EXPECT_TRUE(Opened(Survey()));
@@ -63,7 +63,7 @@ TEST_F(CliLoginTest, RememberedLoginIsUsedAndNeverWritten) {
     EXPECT_EQ(save.status, 0);
     EXPECT_EQ(save.err, "0 changes were saved.\n");
 
-    EXPECT_EQ(ReadFileBytes(configIni), before);
+    EXPECT_EQ(ReadBytes(configIni), before);
     EXPECT_EQ(fs::last_write_time(configIni), written);
     EXPECT_EQ(
         std::distance(fs::directory_iterator(configIni.parent_path()), fs::directory_iterator()),

@@ -3,12 +3,11 @@
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/win32/linux/WindowRegistry.h"
 #include "support/BinDir.h"
+#include "support/FileBytes.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -99,8 +98,7 @@ int StandInProcess::Wait() {
 }
 
 std::string StandInProcess::Stderr() const {
-    std::ifstream in(stderr_);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadBytes(stderr_);
 }
 
 } // namespace veltrano::testsupport
