@@ -55,7 +55,7 @@ protected:
         const auto err = temp.Path() / "stderr.txt";
         const int status =
             ChildProcess(command + Args{BinDir() + "/veltrano-cli"} + args, out, err).Wait();
-        return {status, stdoutTo.empty() ? ReadFileBytes(out) : "", ReadFileBytes(err)};
+        return {status, stdoutTo.empty() ? ReadBytes(out) : "", ReadBytes(err)};
     }
 
     fs::path WriteTeamDatabase(const std::string& name = "Team", const Team& s = {}) {

@@ -12,14 +12,14 @@ TEST_F(CliTest, ReplaceListsTheChangedCellsAndWritesTheFileOnlyWithSave) {
     const Args replace = Args{"replace",  file.string(), "--table",   "contact",
                               "--search", "c:\\old",     "--replace", "d:\\new"} +
                          kTeamLogin;
-    const std::string original = ReadFileBytes(file);
+    const std::string original = ReadBytes(file);
     const auto dryRun = Run(replace);
     EXPECT_EQ(dryRun.status, 0) << dryRun.err;
     EXPECT_EQ(dryRun.out, "Name\tEntry Trigger\tc:\\old\\a.exe c:\\old\\b.exe\td:\\new\\a.exe "
                           "d:\\new\\b.exe\n"
                           "Phone\tExit Trigger\tc:\\old\\dial.exe\td:\\new\\dial.exe\n");
     EXPECT_EQ(dryRun.err, "");
-    EXPECT_TRUE(ReadFileBytes(file) == original);
+    EXPECT_TRUE(ReadBytes(file) == original);
 
     // A committed save whose output fails says so in its status.
     stdoutTo = "/dev/full";

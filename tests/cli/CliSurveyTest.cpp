@@ -88,7 +88,7 @@ TEST_F(CliTest, DatabaseThatCannotBeOpenedFailsWithItsReasonAndStaysUntouched) {
     fs::create_directories(deep);
     fs::rename(WriteSample(), deep / "sample.dbf");
     const auto full = (deep / "sample.dbf").string();
-    const std::string before = ReadFileBytes(full);
+    const std::string before = ReadBytes(full);
     for (const auto& [file, reason] :
          {std::pair{missing.string(), "The file does not exist."s},
           std::pair{loop.string(), "Its symbolic links form a loop."s},
@@ -105,7 +105,7 @@ TEST_F(CliTest, DatabaseThatCannotBeOpenedFailsWithItsReasonAndStaysUntouched) {
         }
     }
     EXPECT_FALSE(fs::exists(missing));
-    EXPECT_TRUE(ReadFileBytes(full) == before);
+    EXPECT_TRUE(ReadBytes(full) == before);
 }
 
 TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {
@@ -117,7 +117,7 @@ TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {
     EXPECT_NE(survey.out.find("        State\n"), std::string::npos);
     EXPECT_NE(survey.err, "");
 
-    const std::string before = ReadFileBytes(file);
+    const std::string before = ReadBytes(file);
     const auto replace = Run(Args{"replace", file.string(), "--table", "Contact", "--search", "old",
                                   "--replace", "new", "--save"} +
                              kTeamLogin);
@@ -125,7 +125,7 @@ TEST_F(CliTest, ErrorReportedDuringTheScanFailsTheRunButShowsWhatWasRead) {
     EXPECT_EQ(replace.out, "");
     EXPECT_EQ(replace.err.substr(survey.err.size()),
               "veltrano-cli: nothing was replaced, as the database was not read without errors\n");
-    EXPECT_TRUE(ReadFileBytes(file) == before);
+    EXPECT_TRUE(ReadBytes(file) == before);
 }
 
 TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
@@ -143,12 +143,12 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
     EXPECT_EQ(survey.out.substr(0, 14), "Team\n  Tables\n");
 
     // Save refuses to write into the database that ACT! has open.
-    const std::string before = ReadFileBytes(file);
+    const std::string before = ReadBytes(file);
     const auto save =
         Run({"replace", "--table", "Contact", "--search", "old", "--replace", "new", "--save"});
     EXPECT_EQ(save.status, 1);
     EXPECT_EQ(save.err, "Please close ACT! database before you save changed data.\n");
-    EXPECT_TRUE(ReadFileBytes(file) == before);
+    EXPECT_TRUE(ReadBytes(file) == before);
 }
 
 } // namespace

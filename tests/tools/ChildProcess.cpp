@@ -3,12 +3,11 @@
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/win32/linux/WindowRegistry.h"
 #include "support/BinDir.h"
+#include "support/FileBytes.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -104,12 +103,7 @@ int ChildProcess::Wait() {
 }
 
 std::string ChildProcess::Stderr() const {
-    return ReadFileBytes(stderr_);
-}
-
-std::string ReadFileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadBytes(stderr_);
 }
 
 } // namespace veltrano::testsupport

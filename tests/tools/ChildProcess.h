@@ -3,6 +3,7 @@
 // Runs a built program for a test, such as `act-standin run FILE` with XDG_RUNTIME_DIR pointing
 // into the test's own temporary folder, and builds the database files that one opens.
 
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <chrono>
@@ -18,8 +19,6 @@ namespace fs = std::filesystem;
 // Contacts "C00000000001" .. "C00000000003" (field 1 company, field 2 phone), groups
 // "G00000000001" "Sales" and "G00000000002" "Staff" (field 25), users "Chris" and "Pat".
 void WriteRunDatabase(const fs::path& file, const std::string& name);
-
-std::string ReadFileBytes(const fs::path& file);
 
 class ChildProcess {
 public:

@@ -7,6 +7,7 @@
 #include "platform/actole/standin/Sqlite.h"
 #include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/actole/standin/StandInEngine.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,8 @@ namespace veltrano::ole::standin::test {
 namespace fs = std::filesystem;
 using testsupport::TempFolder;
 
-inline std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 // Names of the files in the folder, sorted.
 inline std::vector<std::string> Listing(const fs::path& folder) {

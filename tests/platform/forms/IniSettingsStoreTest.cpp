@@ -1,4 +1,5 @@
 #include "platform/forms/IniSettingsStore.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <signal.h>
 #include <string>
@@ -27,10 +27,7 @@ protected:
         fs::create_directories(file_.parent_path());
         std::ofstream(file_, std::ios::binary) << text;
     }
-    std::string ReadRaw() const {
-        std::ifstream in(file_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string ReadRaw() const { return testsupport::ReadBytes(file_); }
     // What the settings folder holds: the file alone, no temporary left behind.
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;

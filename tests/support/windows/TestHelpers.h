@@ -3,13 +3,13 @@
 // Small helpers of the Windows tests: UTF-8 paths, whole files, polling, and another program's
 // window.
 
+#include "support/FileBytes.h"
+
 #include <windows.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -18,11 +18,6 @@ namespace veltrano::testsupport {
 inline std::string Utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return {text.begin(), text.end()};
-}
-
-inline std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Polls until the condition holds; false once the timeout has passed.

@@ -1,4 +1,5 @@
 #include "platform/win32/linux/LinuxShell32.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,11 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteScript(const fs::path& file, const std::string& body) {
     std::ofstream(file) << "#!/bin/sh\n" << body << "\n";
@@ -95,8 +91,9 @@ TEST_F(LinuxShell32Test, OpenerGetsAddressesFoldersAndDocumentsAndFailuresMapToS
         EXPECT_EQ(shell.ShellExecuteA(0, c.verb, c.file, std::nullopt, c.directory, 10), c.result)
             << c.file;
     }
-    EXPECT_EQ(ReadFile(log), "mailto:someone\n" + folder + "\n" + folder +
-                                 "/notes.txt\nhttps://x.example/\nhttps://x.example/\n");
+    EXPECT_EQ(testsupport::ReadBytes(log),
+              "mailto:someone\n" + folder + "\n" + folder +
+                  "/notes.txt\nhttps://x.example/\nhttps://x.example/\n");
     LinuxShell32 noOpener({(temp.Path() / "no-such-opener").string(), 1000ms});
     EXPECT_EQ(noOpener.ShellExecuteA(0, std::nullopt, "mailto:a", std::nullopt, std::nullopt, 10),
               SE_ERR_NOASSOC);
@@ -114,7 +111,7 @@ TEST_F(LinuxShell32Test, ProgramGetsItsWordsAndFolderWithoutAShell) {
     info.lpDirectory = temp.Path().string();
     EXPECT_EQ(RunToEnd(shell, info), 7u);
     EXPECT_EQ(info.hInstApp, kShellSuccess);
-    EXPECT_EQ(ReadFile(temp.Path() / "args.txt"),
+    EXPECT_EQ(testsupport::ReadBytes(temp.Path() / "args.txt"),
               temp.Path().string() + "\na b\nc\"d\n$(touch\n" + injected.string() + ")\n");
     EXPECT_FALSE(fs::exists(injected));
     std::uint32_t code = 0;
