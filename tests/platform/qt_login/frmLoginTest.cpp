@@ -1,6 +1,4 @@
-#include "platform/forms/MemorySettingsStore.h"
 #include "platform/qt/ModalHelper.h"
-#include "platform/qt/QtForms.h"
 #include "platform/qt/frmLoginDialog.h"
 
 #include <QApplication>
@@ -84,29 +82,6 @@ private slots:
             QCOMPARE(state.Username, std::string("  J\xc3\xbcrgen "));
             QCOMPARE(state.Userpassword, std::string(" pw "));
         }
-    }
-
-    void formsRuntimeShowsItOverItsWindowWithTheArrow() {
-        forms::MemorySettingsStore settings;
-        qt::QtForms runtime(settings);
-        runtime.ShowLogin = qt::ShowFrmLogin;
-        QWidget window;
-        runtime.SetMainWindow(&window);
-        runtime.SetMousePointer(forms::vbHourglass);
-        Qt::CursorShape shown = Qt::WaitCursor;
-        WhenModal([&](QWidget* modal) {
-            auto* form = qobject_cast<frmLogin*>(modal);
-            QVERIFY(form != nullptr);
-            QCOMPARE(form->parentWidget(), &window);
-            shown = QApplication::overrideCursor()->shape();
-            form->cmdOK->click();
-        });
-        forms::LoginFormState state;
-        runtime.ShowLoginModal(state);
-        QCOMPARE(state.Tag, std::string("ok"));
-        QCOMPARE(shown, Qt::ArrowCursor);
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        runtime.SetMousePointer(forms::vbDefault);
     }
 };
 
