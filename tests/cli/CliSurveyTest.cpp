@@ -137,7 +137,7 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
     const auto file = WriteTeamDatabase();
     fs::create_directory(temp.Path() / "logs");
     ChildProcess act(temp.Path(), file, temp.Path() / "logs");
-    ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
+    ASSERT_TRUE(act.WaitRegistered()) << ReadBytes(temp.Path() / "logs" / "stderr.txt");
     const auto survey = Run({"survey"});
     ASSERT_EQ(survey.status, 0) << survey.err;
     EXPECT_EQ(survey.out.substr(0, 14), "Team\n  Tables\n");
