@@ -160,16 +160,11 @@ TEST_F(RegistrationTest, RegistrationIsAWindowUntilItEnds) {
     const HWND self = ::getpid();
     {
         WindowRegistration registration(folder, EntryOf(0, 0));
-        char buffer[16];
-        EXPECT_EQ(windows.GetClassNameA(self, buffer, 4), 3);
-        EXPECT_STREQ(buffer, "Act");
-
         registration.Update("ACT! - Other", false, "/data/other.dbf");
         EXPECT_FALSE(windows.IsWindowVisible(self));
         EXPECT_EQ(windows.Registry().FindLive(self)->databasePath, "/data/other.dbf");
     }
     EXPECT_FALSE(windows.IsWindow(self));
-    EXPECT_EQ(windows.GetClassNameA(self, nullptr, 0), 0);
 }
 
 TEST_F(RegistrationTest, StaleEntriesAndZombiesAreIgnoredAndCleanedUp) {
