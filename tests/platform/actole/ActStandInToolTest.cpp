@@ -31,16 +31,14 @@ protected:
     std::string out;
 };
 
-TEST_F(ActStandInTool, CreateSampleThenDumpShowsTablesTriggersListsAndUsers) {
+TEST_F(ActStandInTool, CreateSampleThenDumpShowsTriggersListsAndUsers) {
     const std::string demo = dir.File("demo.dbf").string();
     ASSERT_EQ(Run({"create", demo, "--sample"}), 0) << Err();
     ASSERT_EQ(Run({"dump", demo}), 0) << Err();
     for (const char* line :
-         {"Database \"Sales Team\"\n", "\nTable Email\n",
-          "  Field 25 \"Group Name\" (position 0)\n",
-          "    EntryTrigger: \"c:\\act\\tools\\dial.exe\"\n",
-          "      0: \"Customer\"  Remark: \"Has bought from us\"\n", "    PopupList: 0 entries\n",
-          "  User 0 \"Chris Miller\"\n", "Password: \"sales\"  Security: 1  Access: 255\n"}) {
+         {"Database \"Sales Team\"\n", "    EntryTrigger: \"c:\\act\\tools\\dial.exe\"\n",
+          "      0: \"Customer\"  Remark: \"Has bought from us\"\n",
+          "  User 0 \"Chris Miller\"\n"}) {
         EXPECT_TRUE(Printed(line)) << line;
     }
 }
