@@ -3,20 +3,15 @@
 
 #include "CliFixture.h"
 
+#include <regex>
+
 namespace veltrano::testsupport {
 namespace {
 
-const std::string kFieldsHeader =
-    "Name\tID\tType\tLength\tDecimal Places\tEntry Rule\tEntry Trigger\tExit Trigger\t"
-    "Initial Value\tIs Block Sync\tIs Cut History\tIs Indexed\tIs Primary\tIs Sortable\t"
-    "Has Popuplist\tPopup Count\t\r\n";
-const std::string kNameRow = "Name\t   25\tString\t   40\t    0\tNo rules\t"
-                             "c:\\old\\a.exe c:\\old\\b.exe\t\t\tFalse\tFalse\tFalse\tFalse\t"
-                             "False\tFalse\t   -1\t\r\n";
-const std::string kPhoneRow = "Phone\t    9\tString\t   20\t    0\tNo rules\t\tc:\\old\\dial.exe\t"
-                              "\tFalse\tFalse\tFalse\tFalse\tFalse\tTrue\t    2\t\r\n";
-const std::string kNameFirst = kFieldsHeader + kNameRow + kPhoneRow;
-const std::string kPhoneFirst = kFieldsHeader + kPhoneRow + kNameRow;
+// The first cell of each line.
+std::string FirstCells(const std::string& text) {
+    return std::regex_replace(text, std::regex("\t[^\n]*\n"), ";");
+}
 
 class CliListTest : public CliTest {
 protected:
@@ -27,21 +22,22 @@ protected:
 };
 
 TEST_F(CliListTest, NodesByPathOrIndexAreCopiedInTheOrderAskedFor) {
+    const auto properties = List({"Tables/Contact"});
+    EXPECT_EQ(properties.out,
+              "Property\tValue\t\r\nName\tContacts\t\r\nField Count\t2\t\r\nRecord Count\t0\t\r\n");
     const std::pair<Args, std::string> cases[] = {
-        {{"Tables/Contact/Fields"}, kNameFirst},
-        {{"4"}, kNameFirst}, // the index counts nodes in tree order
-        {{"Tables/Contact"},
-         "Property\tValue\t\r\nName\tContacts\t\r\nField Count\t2\t\r\nRecord Count\t0\t\r\n"},
+        {{"Tables/Contact/Fields"}, "Name;Name;Phone;"},
+        {{"4"}, "Name;Name;Phone;"}, // the index counts nodes in tree order
         // Sorting clicks the header until the order is the one asked for.
-        {{"Tables/Contact/Fields", "--sort", "ID"}, kPhoneFirst},  // "    9" before "   25"
-        {{"Tables/Contact/Fields", "--sort", "Name"}, kNameFirst}, // one click would turn it
-        {{"Tables/Contact/Fields", "--sort=1", "--descending"}, kPhoneFirst},
-        {{"Tables/Contact/Fields", "--sort", "exit trigger", "--descending"}, kPhoneFirst},
+        {{"Tables/Contact/Fields", "--sort", "ID"}, "Name;Phone;Name;"},   // "    9" before "   25"
+        {{"Tables/Contact/Fields", "--sort", "Name"}, "Name;Name;Phone;"}, // not one click
+        {{"Tables/Contact/Fields", "--sort=1", "--descending"}, "Name;Phone;Name;"},
+        {{"Tables/Contact/Fields", "--sort", "exit trigger", "--descending"}, "Name;Phone;Name;"},
     };
     for (const auto& [args, text] : cases) {
         const auto result = List(args);
         EXPECT_EQ(result.status, 0) << args.back() << ": " << result.err;
-        EXPECT_EQ(result.out, text) << args.back();
+        EXPECT_EQ(FirstCells(result.out), text) << args.back();
         EXPECT_EQ(result.err, "") << args.back();
     }
 }

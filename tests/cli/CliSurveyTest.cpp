@@ -50,8 +50,6 @@ TEST_F(CliTest, SampleSurveyAsOutlineAndJsonDescribeTheSameTree) {
     walk(root, "", 0);
     EXPECT_EQ(text, outline.out);
     EXPECT_EQ(root.at("key"), file.string());
-    EXPECT_FALSE(root.at("children").at(0).contains("tag")); // Tables
-    EXPECT_EQ(root.at("children").at(1).at("tag"), "Users");
 }
 
 TEST_F(CliTest, JsonCarriesEveryTextExactly) {
@@ -137,7 +135,7 @@ TEST_F(CliTest, WithoutDatabaseTheRunningActsDatabaseIsUsed) {
     const auto file = WriteTeamDatabase();
     fs::create_directory(temp.Path() / "logs");
     ChildProcess act(temp.Path(), file, temp.Path() / "logs");
-    ASSERT_TRUE(act.WaitRegistered()) << act.Stderr();
+    ASSERT_TRUE(act.WaitRegistered()) << ReadBytes(temp.Path() / "logs" / "stderr.txt");
     const auto survey = Run({"survey"});
     ASSERT_EQ(survey.status, 0) << survey.err;
     EXPECT_EQ(survey.out.substr(0, 14), "Team\n  Tables\n");

@@ -1,9 +1,7 @@
 #include "ChildProcess.h"
 
-#include "platform/actole/standin/StandInDatabaseWriter.h"
 #include "platform/win32/linux/WindowRegistry.h"
 #include "support/BinDir.h"
-#include "support/FileBytes.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -18,26 +16,8 @@ extern char** environ;
 
 namespace veltrano::testsupport {
 
-using namespace ole::standin;
-
-void WriteRunDatabase(const fs::path& file, const std::string& name) {
-    StandInDatabaseWriter db(file, name);
-    db.AddField(TableAccessor::Contact, {.id = 1, .name = "Company"});
-    db.AddField(TableAccessor::Contact, {.id = 2, .name = "Phone"});
-    db.AddField(TableAccessor::Group, {.id = 25, .name = "Group Name"});
-    db.AddUser({.name = "Chris", .uniqueId = "U00000000001"});
-    db.AddUser({.name = "Pat", .uniqueId = "U00000000002"});
-    db.AddRecord(TableAccessor::Contact, "C00000000001", {{1, "Acme"}, {2, "555-1"}});
-    db.AddRecord(TableAccessor::Contact, "C00000000002", {{1, "Bolt"}});
-    db.AddRecord(TableAccessor::Contact, "C00000000003", {{1, "Crane"}});
-    db.AddRecord(TableAccessor::Group, "G00000000001", {{25, "Sales"}});
-    db.AddRecord(TableAccessor::Group, "G00000000002", {{25, "Staff"}});
-    db.AddGroupMember("G00000000001", "C00000000001");
-    db.Commit();
-}
-
-ChildProcess::ChildProcess(std::vector<std::string> argv, const fs::path& out, const fs::path& err)
-    : stderr_(err) {
+ChildProcess::ChildProcess(std::vector<std::string> argv, const fs::path& out,
+                           const fs::path& err) {
     std::vector<char*> pointers;
     for (auto& argument : argv) {
         pointers.push_back(argument.data());
@@ -100,10 +80,6 @@ int ChildProcess::Wait() {
     ::waitpid(pid_, &status, 0);
     pid_ = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-std::string ChildProcess::Stderr() const {
-    return ReadBytes(stderr_);
 }
 
 } // namespace veltrano::testsupport

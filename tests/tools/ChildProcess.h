@@ -1,7 +1,7 @@
 #pragma once
 
 // Runs a built program for a test, such as `act-standin run FILE` with XDG_RUNTIME_DIR pointing
-// into the test's own temporary folder, and builds the database files that one opens.
+// into the test's own temporary folder.
 
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
@@ -15,10 +15,6 @@
 namespace veltrano::testsupport {
 
 namespace fs = std::filesystem;
-
-// Contacts "C00000000001" .. "C00000000003" (field 1 company, field 2 phone), groups
-// "G00000000001" "Sales" and "G00000000002" "Staff" (field 25), users "Chris" and "Pat".
-void WriteRunDatabase(const fs::path& file, const std::string& name);
 
 class ChildProcess {
 public:
@@ -37,11 +33,9 @@ public:
     // Sends the signal, or waits for it to end by itself; the exit status (or 128 + signal).
     int Stop(int signal);
     int Wait();
-    std::string Stderr() const;
 
 private:
     fs::path folder_;
-    fs::path stderr_;
     pid_t pid_ = -1;
 };
 

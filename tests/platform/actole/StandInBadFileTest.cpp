@@ -112,8 +112,6 @@ const BadFile kBadFiles[] = {
      kReadContactFields, "field 1 of table Contact: the type 40000 is outside -32768 ... 32767"},
     {"FractionalFieldId", Sql("UPDATE field SET field_id = 2.5 WHERE field_id = 2"),
      kReadContactFields, "a field of table Contact: the field ID is not an integer"},
-    {"TextFlag", Sql("UPDATE field SET is_indexed = 'yes'"), kReadContactFields,
-     "field 1 of table Contact: the indexed flag is not an integer"},
     {"FieldsWithoutTheirTable", Sql("DELETE FROM act_table WHERE accessor = 'Contact'"),
      kReadContactFields, "fields of table Contact have no row of their table"},
     {"NegativePopupPosition",
