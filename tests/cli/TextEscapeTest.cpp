@@ -9,7 +9,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(TextEscapeTest, ControlBytesAreEscapedAndPathsStayAsTheyAre) {
+TEST(TextEscapeTest, ControlBytesAreEscapedPathsStayAsTheyAreAndEveryTextComesBack) {
     const std::pair<std::string, std::string> cases[] = {
         {"plain \xC3\x9C \xE2\x82\xAC", "plain \xC3\x9C \xE2\x82\xAC"},
         {"c:\\act\\tools\\dial.exe", "c:\\act\\tools\\dial.exe"},
@@ -24,6 +24,7 @@ TEST(TextEscapeTest, ControlBytesAreEscapedAndPathsStayAsTheyAre) {
     };
     for (const auto& [raw, escaped] : cases) {
         EXPECT_EQ(EscapeText(raw), escaped);
+        EXPECT_EQ(UnescapeText(escaped), raw); // the output reads back unambiguously
         EXPECT_TRUE(MayNeedEscaping(raw) || escaped == raw) << escaped;
     }
 }
