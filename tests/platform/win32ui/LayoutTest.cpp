@@ -40,19 +40,6 @@ TEST_F(LayoutTest, TheFormsPlacementsInPixelsAtTheWindowsDpi) {
     EXPECT_FALSE(result.resizeTo);
     EXPECT_EQ(result.tree, (PixelRect{8, 48, 233, 404}));
     EXPECT_EQ(result.list, (PixelRect{240, 48, 765, 404}));
-
-    // At other DPIs the client size and the placements convert at that DPI (the margins and the
-    // minimised window themselves: frmHauptTest).
-    for (const int dpi : {120, 144, 192}) {
-        const Twips twips(dpi);
-        const int width = twips.ToPixels(14000);
-        const int height = twips.ToPixels(9000);
-        const LayoutResult scaled = LayOut(
-            form, {width + 16, height + 40, width, height, app::WindowState::Maximized}, twips);
-        EXPECT_EQ(scaled.list.left, twips.ToPixels(3600)) << dpi;
-        EXPECT_NEAR(width - scaled.list.right, twips.ToPixels(120), 1) << dpi;
-        EXPECT_EQ(scaled.tree.bottom, scaled.list.bottom) << dpi;
-    }
 }
 
 TEST_F(LayoutTest, BelowTheMinimumTheWindowIsAskedToGrowOneSideAtATime) {

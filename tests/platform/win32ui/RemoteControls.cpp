@@ -121,8 +121,8 @@ RECT HeaderItemRect(HWND header, int index) {
     return Ask(header, HDM_GETITEMRECT, static_cast<WPARAM>(index), RECT{});
 }
 
-void PostClick(HWND window, POINT point) {
-    const LPARAM at = MAKELPARAM(point.x, point.y);
+void ClickCentre(HWND window, const RECT& rect) {
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     ::PostMessageW(window, WM_MOUSEMOVE, 0, at);
     ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::PostMessageW(window, WM_LBUTTONUP, 0, at);

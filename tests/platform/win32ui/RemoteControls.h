@@ -19,7 +19,7 @@ std::wstring ListCellText(HWND list, int row, int column);
 HDITEMW HeaderItem(HWND header, int index); // format and image
 RECT HeaderItemRect(HWND header, int index);
 
-// A click of the left button at a point of the window's client area.
-void PostClick(HWND window, POINT point);
+// A click of the left button at the centre of a rectangle of the window's client area.
+void ClickCentre(HWND window, const RECT& rect);
 
 } // namespace veltrano::testsupport
