@@ -1,9 +1,7 @@
 #include "platform/qt/ReportList.h"
 
-#include "platform/qt/CutTextToolTip.h"
 #include "platform/qt/QtText.h"
 
-#include <QKeyEvent>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -13,7 +11,7 @@ namespace veltrano::qt {
 using controls::ListView;
 
 ReportList::ReportList(ListView& list, int defaultColumnWidth, QWidget* parent)
-    : QTreeView(parent), list_(list), model_(list), header_(new SortHeaderView(this)),
+    : CopyableTreeView(parent), list_(list), model_(list), header_(new SortHeaderView(this)),
       defaultColumnWidth_(defaultColumnWidth) {
     setObjectName(QStringLiteral("lvACT"));
     setRootIsDecorated(false);
@@ -63,22 +61,6 @@ std::vector<std::int32_t> ReportList::SelectedRows() const {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
-}
-
-void ReportList::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        emit copyRequested();
-        return;
-    }
-    QTreeView::keyPressEvent(event);
-}
-
-bool ReportList::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        ShowCutTextToolTip(*this, static_cast<QHelpEvent&>(*event));
-        return true;
-    }
-    return QTreeView::viewportEvent(event);
 }
 
 int ReportList::FittedWidth(int column) const {

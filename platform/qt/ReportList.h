@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/controls/ListView.h"
+#include "platform/qt/CopyableTreeView.h"
 #include "platform/qt/ListModel.h"
 #include "platform/qt/SortHeaderView.h"
-
-#include <QTreeView>
 
 #include <vector>
 
@@ -13,7 +12,7 @@ namespace veltrano::qt {
 // The detail list lvACT in report form: rows over the ListModel, full-row selection, the
 // sort-indicator header, and column widths taken from the control (pixels, the default width,
 // or fitted to header and texts).
-class ReportList final : public QTreeView {
+class ReportList final : public CopyableTreeView {
     Q_OBJECT
 
 public:
@@ -27,14 +26,9 @@ public:
     std::vector<std::int32_t> SelectedRows() const;
 
 signals:
-    void columnClicked(int column); // 1-based, as ColumnHeader.Index
-    void rowDoubleClicked();        // the control's selection is already that row
-    void copyRequested();           // Ctrl+C (the platform's copy keys) on the list
+    void columnClicked(int column);                  // 1-based, as ColumnHeader.Index
+    void rowDoubleClicked();                         // the control's selection is already that row
     void columnResizedByUser(int column, int width); // 0-based; the user dragged its edge
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
 
 private:
     void ApplyColumnWidth(int column);

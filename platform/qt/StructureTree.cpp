@@ -1,15 +1,12 @@
 #include "platform/qt/StructureTree.h"
 
-#include "platform/qt/CutTextToolTip.h"
-
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QScopedValueRollback>
 
 namespace veltrano::qt {
 
 StructureTree::StructureTree(controls::TreeView& tree, QHash<QString, QIcon> icons, QWidget* parent)
-    : QTreeView(parent), tree_(tree), model_(tree, std::move(icons)) {
+    : CopyableTreeView(parent), tree_(tree), model_(tree, std::move(icons)) {
     setObjectName(QStringLiteral("tvACT"));
     setHeaderHidden(true);
     setUniformRowHeights(true);
@@ -43,22 +40,6 @@ StructureTree::StructureTree(controls::TreeView& tree, QHash<QString, QIcon> ico
 void StructureTree::mousePressEvent(QMouseEvent* event) {
     pressMovedCurrent_ = false;
     QTreeView::mousePressEvent(event);
-}
-
-void StructureTree::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        emit copyRequested();
-        return;
-    }
-    QTreeView::keyPressEvent(event);
-}
-
-bool StructureTree::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        ShowCutTextToolTip(*this, static_cast<QHelpEvent&>(*event));
-        return true;
-    }
-    return QTreeView::viewportEvent(event);
 }
 
 void StructureTree::OnClicked(const QModelIndex& index) {

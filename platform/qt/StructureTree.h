@@ -1,15 +1,14 @@
 #pragma once
 
 #include "platform/controls/TreeView.h"
+#include "platform/qt/CopyableTreeView.h"
 #include "platform/qt/TreeModel.h"
-
-#include <QTreeView>
 
 namespace veltrano::qt {
 
 // The structure tree tvACT: a QTreeView over the TreeModel that keeps the control's selection,
 // expansion and enabled state and the view in step, in both directions.
-class StructureTree final : public QTreeView {
+class StructureTree final : public CopyableTreeView {
     Q_OBJECT
 
 public:
@@ -24,13 +23,9 @@ signals:
     void nodeClicked();
     // The control is about to be enabled or disabled; focus has not moved yet.
     void enabledAboutToChange(bool enabled);
-    // Ctrl+C (the platform's copy keys) on the tree.
-    void copyRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
 
 private:
     void OnClicked(const QModelIndex& index);
