@@ -1,4 +1,5 @@
 #include "platform/forms/AtomicFile.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,23 +19,7 @@ namespace {
     throw std::system_error(error, std::generic_category(), what);
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int Get() const noexcept { return fd_; }
-    // Closes now so that a failing close (a late write error) can be reported.
-    int Close() noexcept { return ::close(std::exchange(fd_, -1)); }
-
-private:
-    int fd_;
-};
+using posix::UniqueFd;
 
 // A temporary file that is removed unless it was renamed into place.
 class TemporaryFile {
@@ -95,15 +80,15 @@ void WriteAll(int fd, std::string_view contents, const std::string& file) {
 
 // Opened without waiting (a FIFO would block the open) and only when it is a regular file;
 // -1 when it does not exist. Throws std::system_error otherwise.
-FileDescriptor OpenRegularFile(const std::filesystem::path& file) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.Get() < 0) {
+UniqueFd OpenRegularFile(const std::filesystem::path& file) {
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
         if (errno == ENOENT)
-            return FileDescriptor(-1);
+            return UniqueFd(-1);
         ThrowErrno(errno, "Cannot open " + file.string());
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0)
+    if (::fstat(fd.get(), &info) != 0)
         ThrowErrno(errno, "Cannot read " + file.string());
     if (!S_ISREG(info.st_mode))
         ThrowErrno(S_ISDIR(info.st_mode) ? EISDIR : EINVAL,
@@ -131,10 +116,10 @@ std::string ReadUpTo(int fd, std::size_t maxBytes, const std::filesystem::path& 
 } // namespace
 
 std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t maxBytes) {
-    const FileDescriptor fd = OpenRegularFile(file);
-    if (fd.Get() < 0)
+    const UniqueFd fd = OpenRegularFile(file);
+    if (fd.get() < 0)
         return std::nullopt;
-    std::string text = ReadUpTo(fd.Get(), maxBytes, file);
+    std::string text = ReadUpTo(fd.get(), maxBytes, file);
     if (text.size() < maxBytes)
         return text;
     // The limit was reached: keep whole lines only.
@@ -144,10 +129,10 @@ std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
-    const FileDescriptor fd = OpenRegularFile(file);
-    if (fd.Get() < 0)
+    const UniqueFd fd = OpenRegularFile(file);
+    if (fd.get() < 0)
         return std::nullopt;
-    std::string text = ReadUpTo(fd.Get(), maxBytes + 1, file);
+    std::string text = ReadUpTo(fd.get(), maxBytes + 1, file);
     if (text.size() > maxBytes)
         ThrowErrno(EFBIG, file.string() + " is larger than " + std::to_string(maxBytes) +
                               " bytes and is left as it is");
@@ -169,10 +154,9 @@ void ReplaceFilePrivately(const std::filesystem::path& file, std::string_view co
     temporary.RenameTo(file);
 
     // Makes the rename itself durable; the new file is in place whatever this reports.
-    FileDescriptor dir(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0)
-        ::fsync(dir.Get());
+    UniqueFd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
 }
 
 } // namespace veltrano::forms

@@ -26,6 +26,7 @@ set(layers
   "about=about/"
   "wiring=wiring/"
   # Platform implementations: above the whole core, which never sees them.
+  "posix=platform/posix/"
   "win32-windows=platform/win32/windows/"
   "automation-com=platform/actole/com/"
   "settings-store=platform/forms/AtomicFile,platform/forms/IniDocument,platform/forms/IniSettingsStore,platform/forms/windows/"

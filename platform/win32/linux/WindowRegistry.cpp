@@ -1,4 +1,5 @@
 #include "platform/win32/linux/WindowRegistry.h"
+#include "platform/posix/UniqueFd.h"
 #include "platform/win32/linux/RegistrationFolder.h"
 
 #include <algorithm>
@@ -21,21 +22,7 @@ constexpr std::string_view kTemporarySuffix = ".window.tmp";
 constexpr std::string_view kSocketSuffix = ".sock";
 constexpr off_t kMaxEntrySize = 64 * 1024;
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const noexcept { return fd_; }
-
-private:
-    int fd_;
-};
+using posix::UniqueFd;
 
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& what) {
     const int number = errno;
@@ -78,13 +65,13 @@ public:
 
 private:
     static constexpr int kLockRetryMs = 20;
-    FileDescriptor fd_;
+    UniqueFd fd_;
     bool held_ = false;
 };
 
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& path) {
     // Non-blocking, so that a FIFO planted in the folder cannot hold the open up.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > kMaxEntrySize) {
@@ -112,7 +99,7 @@ void WriteEntryFile(const std::filesystem::path& folder, const WindowEntry& entr
     const auto final = folder / (pid + std::string(kEntrySuffix));
     const std::string text = FormatWindowEntry(entry);
     {
-        FileDescriptor fd(
+        UniqueFd fd(
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
         if (fd.get() < 0) {
             Fail(temporary, "cannot create");

@@ -69,27 +69,6 @@ void ReceiveExactly(int fd, char* data, std::size_t size, Deadline deadline) {
 
 } // namespace
 
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-    if (this != &other) {
-        reset();
-        fd_ = other.release();
-    }
-    return *this;
-}
-
-int UniqueFd::release() noexcept {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-}
-
-void UniqueFd::reset() noexcept {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-}
-
 ListeningSocket::ListeningSocket(std::filesystem::path path) : path_(std::move(path)) {
     const sockaddr_un address = AddressOf(path_);
     fd_ = UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));

@@ -3,6 +3,8 @@
 // Unix stream sockets for the stand-in ACT! application: owning descriptors, the listening
 // socket in the registration folder, and frame transfer with deadlines for clients.
 
+#include "platform/posix/UniqueFd.h"
+
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -10,24 +12,7 @@
 
 namespace veltrano::ole::standin {
 
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) noexcept : fd_(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() { reset(); }
-
-    int get() const noexcept { return fd_; }
-    explicit operator bool() const noexcept { return fd_ >= 0; }
-    int release() noexcept;
-    void reset() noexcept;
-
-private:
-    int fd_ = -1;
-};
+using posix::UniqueFd;
 
 // A socket failure; the text names the call and errno's reason.
 class SocketError : public std::runtime_error {
